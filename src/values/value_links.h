@@ -1,0 +1,78 @@
+#pragma once
+// The narrow interfaces through which a value reaches objects whose classes
+// live in higher layers: function calls, facts, fuzzy sets and variables,
+// pattern bindings and the evaluation context. Each is implemented once,
+// higher up (function calls, the fact list, the fuzzy sets, the context).
+
+#include <cstdint>
+#include <string>
+
+#include "values/counted.h"
+#include "values/object.h"
+
+namespace vettora {
+
+class TIEValue;
+using IIEValue = Ref<TIEValue>;
+class TSingletonsVector;
+
+// The context a value is evaluated in. A variable or a pattern binding can
+// only be resolved through one.
+class IEvalContext {
+ public:
+  virtual ~IEvalContext() = default;
+  // The value bound to the variable `name`, or empty when it has no binding
+  // or the binding has no value.
+  [[nodiscard]] virtual IIEValue VariableValue(const std::string& name) = 0;
+  // The value of a pattern binding (the fact's id or one of its slots).
+  [[nodiscard]] virtual IIEValue BindingValue(const class TBindingInfoBase& binding) = 0;
+};
+
+// A function-call expression (`dtFunCall`).
+class TFunCallBase : public TCounted {
+ public:
+  [[nodiscard]] virtual std::string AsText() const = 0;
+  [[nodiscard]] virtual bool Equals(const TFunCallBase& other) const = 0;
+  [[nodiscard]] virtual uint32_t HashCode() const = 0;
+  [[nodiscard]] virtual IIEValue Evaluate(IEvalContext* context) = 0;
+};
+
+// A fact held as a value (`dtFact`).
+class TFactBase : public TCounted {
+ public:
+  [[nodiscard]] virtual std::string AsText() const = 0;
+  [[nodiscard]] virtual bool Equals(const TFactBase& other) const = 0;
+  [[nodiscard]] virtual uint32_t HashCode() const = 0;
+};
+
+// A fuzzy set held as a value (`dtFuzzy`).
+class TFuzzySetBase : public TCounted {
+ public:
+  // The printed form of the set.
+  [[nodiscard]] virtual std::string AsText() const = 0;
+  // The set read as a number: its defuzzified value.
+  [[nodiscard]] virtual double DefuzzifiedValue() = 0;
+  // Whether the set matches another value (a fuzzy set or a number) under
+  // its variable's threshold.
+  [[nodiscard]] virtual bool FuzzyMatches(const TIEValue& other) = 0;
+};
+
+// The owner of a singleton list: the fuzzy variable it belongs to.
+class TFuzzyVariableBase : public TCounted {
+ public:
+  // The printed form of singletons that belong to this variable.
+  [[nodiscard]] virtual std::string SingletonsText(const TSingletonsVector& singletons) const = 0;
+};
+
+// A variable bound by a rule pattern, held as a `dtObject` value.
+class TBindingInfoBase : public TObject {
+ public:
+  // The binding's own text, printed inside "<class: text>".
+  [[nodiscard]] virtual std::string BindingText() const = 0;
+};
+
+// Builds the fuzzy value that a singleton list stands for, evaluating each X
+// and Y in `context`. Defined by the fuzzy layer.
+[[nodiscard]] IIEValue BuildFuzzyValue(const TSingletonsVector& singletons, IEvalContext* context);
+
+}  // namespace vettora
