@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "values/counted.h"
+#include "values/number_text.h"
 #include "values/object.h"
 #include "values/value_links.h"
 #include "values/value_type.h"
@@ -30,7 +31,7 @@ class TIEValue : public TCounted {
  public:
   using TChangeEvent = std::function<void(TIEValue& sender)>;
 
-  TIEValue() = default;
+  TIEValue();
   // Text kinds only: atom, string, variable, multifield variable, slot,
   // multislot; any other kind raises "Value and type mismatch".
   TIEValue(std::string_view text, TIEType kind);
@@ -136,11 +137,18 @@ class TIEValue : public TCounted {
 
   void SetText(std::string_view text, TIEType kind);
   void SetNumber(int32_t v, TIEType kind);
-  void Release();
+  void SetCounted(TCounted* object, TIEType kind);
+  void StoreCounted(TCounted* object, TIEType kind);
+  void StoreOwned(TObject* object);
+  void DropOwned();
+  void ReleaseContent();
   void Changed();
   [[noreturn]] void NotA(const char* word) const;
   TExtras& Extras();
   [[nodiscard]] TObject* DuplicateOwned() const;
+  template <class T>
+  [[nodiscard]] Ref<T> CountedAs(TIEType kind, const char* word) const;
+  [[nodiscard]] TCounted* Counted() const { return FPayload.Counted; }
 
   union TPayload {
     int32_t Int;
@@ -187,14 +195,5 @@ class TIEValue : public TCounted {
 // The value hash of a text: every byte of a text of up to 15 bytes, a sample
 // of a longer one; h = h * 31 + byte, wrapping.
 [[nodiscard]] uint32_t ValueStringHash(std::string_view text);
-
-// Reads an integer as the rule language does: a decimal integer, else a float
-// truncated toward zero. Out-of-range or non-numeric text raises
-// EConvertError. Returns false instead of raising when `ok` is given.
-[[nodiscard]] bool TryTextToInteger(std::string_view text, int32_t& out);
-[[nodiscard]] bool TryTextToFloat(std::string_view text, double& out);
-// A double truncated toward zero, raising EConvertError when it does not fit
-// in 32 bits.
-[[nodiscard]] int32_t TruncToInt32(double v);
 
 }  // namespace vettora

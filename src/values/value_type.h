@@ -42,6 +42,13 @@ inline constexpr int kTIETypeCount = int(dtMultiSlot) + 1;
          kind == dtSlot || kind == dtMultiSlot;
 }
 
+// True for the kinds whose payload is a counted object: function call, fact,
+// list, singletons and fuzzy value.
+[[nodiscard]] constexpr bool IsCountedKind(TIEType kind) {
+  return kind == dtFunCall || kind == dtFact || kind == dtList || kind == dtSingletons ||
+         kind == dtFuzzy;
+}
+
 // A set of kinds.
 class TIETypes {
  public:

@@ -1,0 +1,57 @@
+#pragma once
+// TValueVector: the list behind a multifield value (`dtList`), an ordered
+// list of values on the interface list. An element may be empty.
+
+#include <cstdint>
+#include <string>
+
+#include "values/interface_list.h"
+#include "values/value.h"
+
+namespace vettora {
+
+class TValueVector : public TCounted {
+ public:
+  TValueVector() = default;
+
+  // Replaces the content with clones of the source's elements; copies Tag.
+  void Assign(const TValueVector& source);
+  [[nodiscard]] IValueVector Clone() const;
+
+  [[nodiscard]] int32_t Tag() const { return FTag; }
+  void SetTag(int32_t tag) { FTag = tag; }
+
+  [[nodiscard]] int32_t Count() const { return FItems.Count(); }
+  [[nodiscard]] const IIEValue& Items(int32_t i) const { return FItems.Items(i); }
+  void SetItems(int32_t i, IIEValue value) { FItems.SetItems(i, std::move(value)); }
+  [[nodiscard]] const IIEValue& operator[](int32_t i) const { return FItems.Items(i); }
+
+  // Equal counts, and at every index both elements empty or both Equals.
+  [[nodiscard]] bool Equals(const TValueVector& other) const;
+  [[nodiscard]] bool Equals(const TValueVector* other) const { return other && Equals(*other); }
+
+  int32_t Add(IIEValue value) { return FItems.Add(std::move(value)); }
+  void Clear() { FItems.Clear(); }
+  [[nodiscard]] const IIEValue& First() const { return FItems.First(); }
+  [[nodiscard]] const IIEValue& Last() const { return FItems.Last(); }
+  // The index of this very value object, or -1.
+  [[nodiscard]] int32_t IndexOf(const IIEValue& value) const { return FItems.IndexOf(value); }
+  void Insert(int32_t i, IIEValue value) { FItems.Insert(i, std::move(value)); }
+  void Delete(int32_t i) { FItems.Delete(i); }
+  // Appends the source's elements themselves (shared, not cloned).
+  void AddAll(const TValueVector& source);
+
+  // Each element's printed form followed by one blank.
+  [[nodiscard]] std::string AsText() const;
+  // The wrapping sum of the elements' hashes.
+  [[nodiscard]] uint32_t HashCode() const;
+
+  auto begin() const { return FItems.begin(); }
+  auto end() const { return FItems.end(); }
+
+ private:
+  TGInterfaceList<TIEValue> FItems;
+  int32_t FTag = 0;
+};
+
+}  // namespace vettora
