@@ -11,8 +11,10 @@
 namespace vettora {
 
 bool TryTextToInteger(std::string_view text, int32_t& out) {
-  if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-  if (text.empty() || (text.size() > 1 && text[0] == '-' && text[1] == '+')) return false;
+  // One sign at most: "+-5" and "++5" are not numbers.
+  bool plus = !text.empty() && text.front() == '+';
+  if (plus) text.remove_prefix(1);
+  if (text.empty() || text[0] == '+' || (plus && text[0] == '-')) return false;
   int32_t v = 0;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
   if (ec != std::errc() || end != text.data() + text.size()) return false;

@@ -36,6 +36,8 @@ TEST(NumberTextTest, ReadsOnlyDecimalNumbers) {
   EXPECT_FALSE(TryTextToInteger("1-2", i));
   EXPECT_FALSE(TryTextToInteger("", i));
   EXPECT_FALSE(TryTextToInteger("-+1", i));
+  EXPECT_FALSE(TryTextToInteger("+-5", i));
+  EXPECT_FALSE(TryTextToInteger("++5", i));
   double d = 0;
   EXPECT_TRUE(TryTextToFloat("5.", d));
   EXPECT_TRUE(TryTextToFloat(".5", d));
