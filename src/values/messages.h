@@ -17,4 +17,21 @@ inline constexpr const char* kNoContext = "No context found when trying to resol
 inline constexpr const char* kCannotCopyObject = "Cannot copy an owned object of class %s";
 inline constexpr const char* kIntegerOutOfRange = "Value (%s) does not fit in a 32-bit integer";
 
+// Hash tables and the directed graph.
+inline constexpr const char* kHashArgumentNull = "Argument is null";
+inline constexpr const char* kHashTableEmpty = "Table is empty";
+inline constexpr const char* kHashNoSuchElement = "No such element";
+inline constexpr const char* kHashNoSuchElementKey = "No such element: %s";
+inline constexpr const char* kHashNonEmptyTable =
+    "Cannot perform this operation with non-empty table";
+inline constexpr const char* kHashIllegalNextKey =
+    "Illegal NextElement Call, must be iterating over the keys";
+inline constexpr const char* kHashLoadFactorError = "Load factor out of bounds (%s)";
+inline constexpr const char* kHashCapacityError = "Hash table capacity out of bounds (%u)";
+inline constexpr const char* kHashChangedWhileEnumerating = "Table changed during enumeration";
+inline constexpr const char* kGraphNodeUnconnected = "Node \"%s\" is unconnected to any graph";
+inline constexpr const char* kGraphEdgeNodes = "Edge must be created with two valid nodes";
+inline constexpr const char* kGraphNodeCounterOverflow = "Node counter overflow";
+inline constexpr const char* kGraphInvalidNode = "Invalid graph node";
+
 }  // namespace vettora

@@ -1,0 +1,144 @@
+#include "values/graph.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "values/exceptions.h"
+#include "values/format.h"
+#include "values/messages.h"
+
+namespace vettora {
+
+TGCustomGraph::TGCustomGraph(TComponent* owner) : TComponent(owner) {}
+
+// Nodes and edges go without events: handlers may belong to objects that
+// are being destroyed too.
+TGCustomGraph::~TGCustomGraph() {
+  for (auto& node : FNodes) {
+    node->FIncoming.clear();
+    node->FGraph = nullptr;
+  }
+  FNodes.clear();
+}
+
+TGGraphNode* TGCustomGraph::Nodes(int32_t i) const {
+  if (i < 0 || i >= NodeCount()) throw EGGraphError(FormatMessage(kListIndexError, {i}));
+  return FNodes[size_t(i)].get();
+}
+
+TGGraphNode* TGCustomGraph::Adopt(std::unique_ptr<TGGraphNode> node) {
+  if (!node || node->FGraph) throw EGGraphError(kGraphInvalidNode);
+  if (node->FCaption.empty()) {
+    if (FNodeCounter == std::numeric_limits<int32_t>::max())
+      throw EGGraphError(kGraphNodeCounterOverflow);
+    node->FCaption = node->ClassName() + std::to_string(FNodeCounter);
+    ++FNodeCounter;
+  }
+  TGGraphNode* result = node.get();
+  result->FGraph = this;
+  FNodes.push_back(std::move(node));
+  if (FOnAddNode) FOnAddNode(*this, *result);
+  NotifyChange();
+  return result;
+}
+
+std::unique_ptr<TGGraphNode> TGCustomGraph::Extract(TGGraphNode* node) {
+  if (!node) throw EGGraphError(kGraphInvalidNode);
+  TGCustomGraph& graph = node->RequireGraph();
+  if (&graph != this) return graph.Extract(node);
+  if (FOnRemoveNode) FOnRemoveNode(*this, *node);
+  RemoveEdgesOf(node);
+  auto it = std::find_if(FNodes.begin(), FNodes.end(),
+                         [node](const auto& owned) { return owned.get() == node; });
+  std::unique_ptr<TGGraphNode> owned = std::move(*it);
+  FNodes.erase(it);
+  owned->FGraph = nullptr;
+  NotifyChange();
+  return owned;
+}
+
+void TGCustomGraph::DeleteNode(TGGraphNode* node) {
+  std::unique_ptr<TGGraphNode> owned = Extract(node);
+}
+
+void TGCustomGraph::MoveNode(TGGraphNode* node) {
+  if (!node) throw EGGraphError(kGraphInvalidNode);
+  if (node->FGraph == this) return;
+  if (node->FGraph)
+    Adopt(node->FGraph->Extract(node));
+  else
+    throw EGGraphError(FormatMessage(kGraphNodeUnconnected, {node->FCaption}));
+}
+
+void TGCustomGraph::Clear() {
+  while (!FNodes.empty()) DeleteNode(FNodes.back().get());
+}
+
+void TGCustomGraph::CheckEdgeNodes(TGGraphNode* from, TGGraphNode* to) const {
+  if (!from || !to) throw EGGraphError(kGraphEdgeNodes);
+  const TGCustomGraph& fromGraph = from->RequireGraph();
+  const TGCustomGraph& toGraph = to->RequireGraph();
+  if (&fromGraph != this || &toGraph != this) throw EGGraphError(kGraphEdgeNodes);
+}
+
+void TGCustomGraph::LinkEdge(std::unique_ptr<TGGraphEdge> edge, TGGraphNode* from,
+                             TGGraphNode* to) {
+  edge->FFromNode = from;
+  edge->FToNode = to;
+  to->FIncoming.push_back(edge.get());
+  from->FOutgoing.push_back(std::move(edge));
+}
+
+std::unique_ptr<TGGraphEdge> TGCustomGraph::UnlinkEdge(TGGraphEdge* edge) {
+  auto& incoming = edge->FToNode->FIncoming;
+  incoming.erase(std::find(incoming.begin(), incoming.end(), edge));
+  auto& outgoing = edge->FFromNode->FOutgoing;
+  auto it = std::find_if(outgoing.begin(), outgoing.end(),
+                         [edge](const auto& owned) { return owned.get() == edge; });
+  std::unique_ptr<TGGraphEdge> owned = std::move(*it);
+  outgoing.erase(it);
+  return owned;
+}
+
+void TGCustomGraph::DeleteEdge(TGGraphEdge* edge) {
+  if (!edge || !edge->FFromNode) return;
+  TGCustomGraph& graph = edge->FFromNode->RequireGraph();
+  TGGraphEdge* reverse = edge->FReverse;
+  std::unique_ptr<TGGraphEdge> owned = UnlinkEdge(edge);
+  std::unique_ptr<TGGraphEdge> ownedReverse;
+  if (reverse) {
+    reverse->FReverse = nullptr;
+    ownedReverse = UnlinkEdge(reverse);
+  }
+  graph.NotifyChange();
+}
+
+void TGCustomGraph::RemoveEdgesOf(TGGraphNode* node) {
+  while (!node->FOutgoing.empty() || !node->FIncoming.empty()) {
+    TGGraphEdge* edge =
+        node->FOutgoing.empty() ? node->FIncoming.back() : node->FOutgoing.back().get();
+    TGGraphEdge* reverse = edge->FReverse;
+    std::unique_ptr<TGGraphEdge> owned = UnlinkEdge(edge);
+    if (reverse) {
+      reverse->FReverse = nullptr;
+      std::unique_ptr<TGGraphEdge> ownedReverse = UnlinkEdge(reverse);
+    }
+  }
+}
+
+std::vector<TGGraphNode*> TGCustomGraph::Roots() const {
+  std::vector<TGGraphNode*> roots;
+  for (const auto& node : FNodes)
+    if (node->IsRoot()) roots.push_back(node.get());
+  return roots;
+}
+
+void TGCustomGraph::ClearVisited() {
+  for (auto& node : FNodes) node->FVisited = false;
+}
+
+void TGCustomGraph::NotifyChange() {
+  if (FOnChange) FOnChange(*this);
+}
+
+}  // namespace vettora
