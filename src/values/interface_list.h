@@ -115,26 +115,40 @@ class TGInterfaceStack {
   TGInterfaceList<T> FList;
 };
 
-// First-in-first-out queue on the interface list.
+// First-in-first-out queue on the interface list. Popping advances a head
+// index and compacts only when half the list is consumed, so a pop is O(1)
+// amortised.
 template <class T>
 class TGInterfaceQueue {
  public:
   void Push(Ref<T> item) { FList.Add(std::move(item)); }
   Ref<T> Pop() {
     Ref<T> front = Peek();
-    FList.Delete(0);
+    FList.SetItems(FHead++, nullptr);
+    if (FHead * 2 >= FList.Count()) Compact();
     return front;
   }
   [[nodiscard]] const Ref<T>& Peek() const {
-    if (FList.Count() == 0) throw EListError(kListEmpty);
-    return FList.First();
+    if (Empty()) throw EListError(kListEmpty);
+    return FList.Items(FHead);
   }
-  [[nodiscard]] int32_t Count() const { return FList.Count(); }
-  [[nodiscard]] bool Empty() const { return FList.Count() == 0; }
-  void Clear() { FList.Clear(); }
+  [[nodiscard]] int32_t Count() const { return FList.Count() - FHead; }
+  [[nodiscard]] bool Empty() const { return Count() == 0; }
+  void Clear() {
+    FList.Clear();
+    FHead = 0;
+  }
 
  private:
+  void Compact() {
+    TGInterfaceList<T> rest;
+    for (int32_t i = FHead; i < FList.Count(); ++i) rest.Add(FList.Items(i));
+    FList = std::move(rest);
+    FHead = 0;
+  }
+
   TGInterfaceList<T> FList;
+  int32_t FHead = 0;
 };
 
 }  // namespace vettora
