@@ -1,13 +1,40 @@
-// Evaluation of a singleton list into a fuzzy value.
-// PLACEHOLDER (for the fuzzy-set engineer): replace this body with the real
-// builder once TIFuzzySet exists; this file is yours to own.
-#include "values/exceptions.h"
+// Evaluation of a singleton list into a fuzzy value: every X and Y is
+// evaluated in the context and read as a number.
+
+#include "fuzzy/fuzzy_error.h"
+#include "fuzzy/fuzzy_variable.h"
+#include "fuzzy/ie_fuzzy_set.h"
+#include "fuzzy/messages.h"
+#include "values/format.h"
 #include "values/singletons_vector.h"
 
 namespace vettora {
 
-IIEValue BuildFuzzyValue(const TSingletonsVector&, IEvalContext*) {
-  throw EIEException("Fuzzy values are not available");
+namespace {
+
+TFzyFloat EvaluateCoordinate(const IIEValue& value, IEvalContext* context) {
+  if (!value) throw EFuzzyError(FormatMessage(kFuzzyInvalidItem, {""}));
+  IIEValue result = value->Evaluate(context);
+  if (!result) throw EFuzzyError(FormatMessage(kFuzzyInvalidItem, {value->AsText()}));
+  return result->AsNumeric();
+}
+
+}  // namespace
+
+IIEValue BuildFuzzyValue(const TSingletonsVector& singletons, IEvalContext* context) {
+  IFuzzySet set = MakeRef<TIEFuzzySet>();
+  if (auto* variable = dynamic_cast<TIFuzzyVariable*>(singletons.Owner().Get()))
+    set->SetVariable(variable);
+  {
+    TFuzzySetUpdate update(*set);
+    for (int32_t i = 0; i < singletons.Count(); ++i) {
+      TFzyFloat x = EvaluateCoordinate(singletons.X(i), context);
+      TFzyFloat y = EvaluateCoordinate(singletons.Y(i), context);
+      set->Values().Add(x, y);
+    }
+  }
+  set->SetName(set->PrintValues());
+  return MakeRef<TIEValue>(IFuzzySetBase(set));
 }
 
 }  // namespace vettora
