@@ -1,0 +1,22 @@
+#pragma once
+// Message templates of function calls, deffunctions, host functions and
+// packages, shared by code and tests.
+
+namespace vettora {
+
+// ---- Function calls, deffunctions and packages -----------------------------
+inline constexpr const char* kTooFewArguments = "Too few arguments for %s";
+inline constexpr const char* kTooManyArguments = "Too many arguments for %s";
+inline constexpr const char* kFunctionUnimplemented = "Function is unimplemented or unassigned: %s";
+inline constexpr const char* kFunctionCallError = "%s error: %s";
+inline constexpr const char* kInvalidDeffunctionParameter =
+    "Invalid argument type for deffunction: \"%s\".  Expected %s";
+inline constexpr const char* kFunctionNamesDoNotMatch = "Function names do not match: %s and %s";
+inline constexpr const char* kFunctionNameExists = "Function Name already exists: \"%s\"";
+inline constexpr const char* kFunctionNeedsContext = "No evaluation context for function %s";
+inline constexpr const char* kDeffunctionTooDeep =
+    "Deffunction calls nested too deeply (more than %d levels) in %s";
+inline constexpr const char* kUnknownFunctionClass = "Unknown function class: %s";
+// ---- end of function calls, deffunctions and packages ----------------------
+
+}  // namespace vettora

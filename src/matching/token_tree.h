@@ -1,0 +1,165 @@
+#pragma once
+// TIETokenTree: a join node's memory of tokens, hashed into a fixed number
+// of buckets by a key taken from each token (the token's hash, a fact's ID,
+// or the hash of a slot value or of one element of it).
+//
+// Each bucket keeps its tokens in insertion order, and every visit of a
+// bucket or of the whole memory follows that order. Two secondary indexes
+// keep the hot operations off long buckets without changing any order:
+// tokens by key, so a join probe touches only tokens with the probed key,
+// and tokens by identity (hash and last fact), so Add and Remove find an
+// equal token without scanning.
+
+#include <cstdint>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "matching/token.h"
+
+namespace vettora {
+
+// Which key a memory files its tokens under, in this order of precedence:
+// the token's hash; the ID of the fact at FactIndex when no slot is named;
+// the value hash of that fact's slot; with a SubIndex, the value hash of
+// that element of the slot's multifield.
+struct TTokenKeyConfig {
+  bool UseTokenHash = false;
+  int32_t FactIndex = 0;
+  std::string SlotName;
+  int32_t SubIndex = -1;
+};
+
+class TIETokenTree {
+ public:
+  // One stored token and its links; owned by the tree.
+  struct TEntry {
+    IReteToken Token;
+    int32_t Key = 0;
+    uint64_t Identity = 0;   // hash and last fact ID when filed
+    uint64_t Sequence = 0;   // insertion order, for ties within a bucket
+    TEntry* Prev = nullptr;  // bucket order
+    TEntry* Next = nullptr;
+    TEntry* KeyPrev = nullptr;  // tokens of the same key, in insertion order
+    TEntry* KeyNext = nullptr;
+    TEntry* IdPrev = nullptr;  // tokens of the same identity, any order
+    TEntry* IdNext = nullptr;
+  };
+
+  // A bucket: absent until first written, then a list (possibly empty).
+  struct TBucket {
+    bool Exists = false;
+    int32_t Count = 0;
+    TEntry* First = nullptr;
+    TEntry* Last = nullptr;
+  };
+
+  // `bucketCount` must be at least 1.
+  TIETokenTree(int32_t bucketCount, TTokenKeyConfig config);
+  ~TIETokenTree();
+  TIETokenTree(const TIETokenTree&) = delete;
+  TIETokenTree& operator=(const TIETokenTree&) = delete;
+
+  [[nodiscard]] int32_t BucketCount() const { return int32_t(FBuckets.size()); }
+  [[nodiscard]] const TTokenKeyConfig& KeyConfig() const { return FConfig; }
+  // The lowest and highest bucket written since the last clear (initially
+  // bucket count + 1 and -1).
+  [[nodiscard]] int32_t LowIndex() const { return FLow; }
+  [[nodiscard]] int32_t HighIndex() const { return FHigh; }
+  // Set by Clear (and at creation), cleared by the first successful Add;
+  // removals leave it alone.
+  [[nodiscard]] bool Empty() const { return FEmpty; }
+  // Tokens currently held.
+  [[nodiscard]] int32_t Count() const { return FCount; }
+  // When false, asking for an absent bucket creates it.
+  [[nodiscard]] bool AllowNilBucket() const { return FAllowNilBucket; }
+  void SetAllowNilBucket(bool allow) { FAllowNilBucket = allow; }
+
+  // The key of `token` under this memory's configuration. A missing fact,
+  // slot or element keys as 0.
+  [[nodiscard]] int32_t KeyOf(const TIEToken& token) const;
+  // |key| mod bucket count.
+  [[nodiscard]] int32_t BucketIndex(int32_t key) const;
+
+  // Files the token unless its bucket already holds an equal one.
+  bool Add(const IReteToken& token);
+  // Takes out the first token of its bucket equal to `token`.
+  bool Remove(const TIEToken& token);
+  // Empties every bucket (the buckets stay), sets Empty, resets the range.
+  void Clear();
+
+  // The bucket at `index`, or null when absent (see AllowNilBucket).
+  const TBucket* Bucket(int32_t index);
+
+  // Visits tokens in bucket order; `visit` may remove the token it is
+  // given, but nothing else.
+  template <class F>
+  void ForEachInBucket(int32_t index, F&& visit) const;
+  // Visits the tokens filed under exactly `key`, in insertion order.
+  template <class F>
+  void ForEachWithKey(int32_t key, F&& visit) const;
+  // Visits every token, bucket by bucket from the lowest written to the
+  // highest.
+  template <class F>
+  void ForEach(F&& visit) const;
+
+  // Each token's Text, bucket by bucket, CR LF after each non-empty bucket;
+  // the second form lists each token's FactList instead.
+  [[nodiscard]] std::string Text() const;
+  [[nodiscard]] std::string FactListText() const;
+
+ private:
+  struct TKeyChain {
+    TEntry* First = nullptr;
+    TEntry* Last = nullptr;
+  };
+  [[nodiscard]] static uint64_t IdentityOf(const TIEToken& token);
+  [[nodiscard]] TEntry* FindEqual(const TIEToken& token, int32_t bucket) const;
+  TEntry* NewEntry();
+  void Link(TEntry* e, TBucket& bucket);
+  void Unlink(TEntry* e, TBucket& bucket);
+  void FreeEntry(TEntry* e);
+  template <class F>
+  [[nodiscard]] std::string Listing(F&& textOf) const;
+
+  TTokenKeyConfig FConfig;
+  std::vector<TBucket> FBuckets;
+  std::unordered_map<int32_t, TKeyChain> FByKey;
+  std::unordered_map<uint64_t, TEntry*> FById;
+  TEntry* FFree = nullptr;  // recycled entries, linked through Next
+  uint64_t FSequence = 0;
+  int32_t FCount = 0;
+  int32_t FLow;
+  int32_t FHigh = -1;
+  bool FEmpty = true;
+  bool FAllowNilBucket = true;
+};
+
+template <class F>
+void TIETokenTree::ForEachInBucket(int32_t index, F&& visit) const {
+  if (index < 0 || index >= BucketCount()) return;
+  for (TEntry* e = FBuckets[size_t(index)].First; e;) {
+    TEntry* next = e->Next;
+    visit(e->Token);
+    e = next;
+  }
+}
+
+template <class F>
+void TIETokenTree::ForEachWithKey(int32_t key, F&& visit) const {
+  auto it = FByKey.find(key);
+  if (it == FByKey.end()) return;
+  for (TEntry* e = it->second.First; e;) {
+    TEntry* next = e->KeyNext;
+    visit(e->Token);
+    e = next;
+  }
+}
+
+template <class F>
+void TIETokenTree::ForEach(F&& visit) const {
+  for (int32_t i = FLow < 0 ? 0 : FLow; i <= FHigh && i < BucketCount(); ++i)
+    ForEachInBucket(i, visit);
+}
+
+}  // namespace vettora
