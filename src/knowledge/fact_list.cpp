@@ -282,13 +282,19 @@ IFact TFactList::DeleteFact(int32_t index) { return Unfile(index); }
 
 std::string TFactList::Text() const {
   std::string text;
-  for (int32_t i = 0; i < Count(); ++i) text += (i ? "\r\n" : "") + Items(i)->Text();
+  for (int32_t i = 0; i < Count(); ++i) {
+    if (i) text += "\r\n";
+    text += Items(i)->Text();
+  }
   return text;
 }
 
 std::string TFactList::IdText() const {
   std::string text;
-  for (int32_t i = 0; i < Count(); ++i) text += (i ? "\r\n" : "") + Items(i)->IdText();
+  for (int32_t i = 0; i < Count(); ++i) {
+    if (i) text += "\r\n";
+    text += Items(i)->IdText();
+  }
   return text;
 }
 
