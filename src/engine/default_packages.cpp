@@ -1,0 +1,28 @@
+// The registry of built-in function packages.
+#include "engine/default_packages.h"
+
+#include "engine/inference_engine.h"
+#include "functions/user_package.h"
+
+namespace vettora {
+
+// A package module adds its case, e.g.
+//   case pStandard: return NewPackage<TStandardPackage>(&engine);
+TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& engine) {
+  (void)engine;
+  switch (package) {
+    case pStandard:
+    case pPredicate:
+    case pMath:
+    case pMiscellaneous:
+    case pString:
+    case pObject:
+    case pTrigonometry:
+    case pBusiness:
+    case pFuzzyLogic:
+      break;
+  }
+  return nullptr;
+}
+
+}  // namespace vettora

@@ -1,0 +1,218 @@
+// TInferenceEngine: the run cycle and the agenda.
+#include <chrono>
+#include <limits>
+
+#include "engine/facts.h"
+#include "engine/inference_engine.h"
+#include "engine/messages.h"
+#include "matching/activation.h"
+#include "matching/rule.h"
+#include "values/exceptions.h"
+#include "values/format.h"
+
+namespace vettora {
+
+namespace {
+
+int64_t NowMs() {
+  using namespace std::chrono;
+  return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+std::string RuleNameOf(const TActivation& activation) {
+  return activation.Rule() ? activation.Rule()->RuleName() : std::string();
+}
+
+std::string TokenText(const TActivation& activation) {
+  return activation.Token() ? activation.Token()->FactList() : std::string();
+}
+
+}  // namespace
+
+// ---- Run ---------------------------------------------------------------------------
+
+int32_t TInferenceEngine::Run(int32_t maximum) {
+  StartInference();
+  while (FAgenda->Count() > 0 && !FHaltRequest && FRulesFired < maximum) {
+    std::lock_guard<std::recursive_mutex> lock(FLock);
+    FireNext();
+  }
+  EndInference();
+  return FRulesFired;
+}
+
+void TInferenceEngine::StartInference() {
+  if (OnStartInference) OnStartInference(*this);
+  FStatistics = TRunStatistics{};
+  FStatistics.StartMs = NowMs();
+  FRulesFired = 0;
+  FStatistics.FactMax = FFacts->Count();
+  FStatistics.AgendaMax = FAgenda->Count();
+  FHaltRequest = false;
+}
+
+// The front activation fires while it stays on the agenda; the network's
+// report (ActivationFired) takes it off, and it is freed here afterwards.
+void TInferenceEngine::FireNext() {
+  if (FAgenda->Count() == 0) return;
+  TActivation* activation = FAgenda->Items(0);
+  TActivation* outer = FFiringActivation;  // a run started from a rule's actions
+  FFiringActivation = activation;
+  try {
+    if (Watching(cwRule))
+      PrintOut("", "FIRE " + std::to_string(FRulesFired) + " " + RuleNameOf(*activation) + " " +
+                       TokenText(*activation) + "\r\n");
+    activation->Fire();
+  } catch (...) {
+    FFiringActivation = outer;
+    FinishFiring(activation);
+    throw;
+  }
+  if (FWatch.Contains(cwStatistics)) GatherStatistics();
+  FFiringActivation = outer;
+  FinishFiring(activation);
+  if (FRulesFired == std::numeric_limits<int32_t>::max())
+    throw EIEException(FormatMessage(kEngineIntegerOverflow, {"rules fired"}));
+  ++FRulesFired;
+}
+
+// Frees a fired activation; one whose firing failed is still on the agenda
+// and leaves it first, with its event and watch line.
+void TInferenceEngine::FinishFiring(TActivation* activation) {
+  int32_t index = FAgenda->IndexOf(activation);
+  if (index >= 0) RemoveAgendaEntry(index, *activation, false);
+  delete activation;
+}
+
+void TInferenceEngine::GatherStatistics() {
+  int32_t facts = FFacts->Count();
+  int32_t agenda = FAgenda->Count();
+  FStatistics.FactSum += facts;
+  if (facts > FStatistics.FactMax) FStatistics.FactMax = facts;
+  FStatistics.AgendaSum += agenda;
+  if (agenda > FStatistics.AgendaMax) FStatistics.AgendaMax = agenda;
+}
+
+void TInferenceEngine::EndInference() {
+  if (FWatch.Contains(cwStatistics) && FRulesFired > 0)
+    PrintStatistics(double(NowMs() - FStatistics.StartMs) / 1000.0);
+  if (OnEndInference) OnEndInference(*this, FRulesFired);
+}
+
+void TInferenceEngine::PrintStatistics(double seconds) {
+  if (!OnPrintOut) return;
+  double fired = FRulesFired;
+  std::string perSecond =
+      seconds != 0.0 ? FormatFloat4(fired / seconds) : std::to_string(FRulesFired);
+  PrintWatch(cwStatistics, FormatMessage(kStatRulesFired, {FRulesFired, FormatFloat4(seconds)}));
+  PrintWatch(cwStatistics, FormatMessage(kStatRulesPerSecond, {perSecond}));
+  PrintWatch(cwStatistics,
+             FormatMessage(kStatMeanFacts, {FormatFloat4(double(FStatistics.FactSum) / fired),
+                                            FStatistics.FactMax}));
+  PrintWatch(cwStatistics, FormatMessage(kStatMeanActivations,
+                                         {FormatFloat4(double(FStatistics.AgendaSum) / fired),
+                                          FStatistics.AgendaMax}));
+}
+
+// ---- Agenda ------------------------------------------------------------------------
+
+void TInferenceEngine::AddActivation(std::unique_ptr<TActivation> activation) {
+  if (!activation) return;
+  try {
+    if (activation->Rule()) activation->Rule()->ReEvaluateSalience();
+    TActivation& placed = *activation;
+    int32_t index = FAgenda->Add(activation.release());
+    WatchActivation("==> Activation: ", placed);
+    if (OnAddActivation) OnAddActivation(*this, index, placed);
+  } catch (const EIEAbort&) {
+    // The silent abort ends quietly; an unplaced activation is dropped.
+  }
+}
+
+void TInferenceEngine::RemoveActivation(int32_t index) {
+  TActivation* activation = FAgenda->Items(index);
+  RemoveAgendaEntry(index, *activation, activation != FFiringActivation);
+}
+
+// The entry is taken off without freeing; the activation goes back to the
+// network for freeing unless it is being fired (the run loop frees that
+// one) or was not on the agenda (then the engine never owned it here).
+std::unique_ptr<TActivation> TInferenceEngine::RemoveActivation(TActivation& activation) {
+  int32_t index = FAgenda->IndexOf(&activation);
+  if (index < 0 || !RemoveAgendaEntry(index, activation, false)) return nullptr;
+  if (&activation == FFiringActivation) return nullptr;
+  return std::unique_ptr<TActivation>(&activation);
+}
+
+void TInferenceEngine::ActivationDestroyed(TActivation& activation) {
+  int32_t index = FAgenda->IndexOf(&activation);
+  if (index >= 0) RemoveAgendaEntry(index, activation, false);
+}
+
+void TInferenceEngine::ActivationFired(TActivation& activation) {
+  if (OnRuleFired && activation.Rule()) OnRuleFired(*this, *activation.Rule());
+  int32_t index = FAgenda->IndexOf(&activation);
+  if (index >= 0) RemoveAgendaEntry(index, activation, false);
+}
+
+// OnRemoveActivation and the watch line, then the entry goes; the
+// activation is freed with it only when `free` (and the agenda owns it).
+// False when the handler took the entry off itself.
+bool TInferenceEngine::RemoveAgendaEntry(int32_t index, TActivation& activation, bool free) {
+  if (OnRemoveActivation) OnRemoveActivation(*this, index, activation);
+  WatchActivation("<== Activation: ", activation);
+  index = FAgenda->IndexOf(&activation);
+  if (index < 0) return false;
+  if (free)
+    FAgenda->Delete(index);
+  else
+    (void)FAgenda->Extract(index);
+  return true;
+}
+
+int32_t TInferenceEngine::InsertionIndex(int32_t salience) {
+  return StrategyInsertionIndex(*FAgenda, salience, FStrategy);
+}
+
+void TInferenceEngine::SetActivation(int32_t index, TActivation* activation) {
+  FAgenda->SetActivation(index, activation);
+}
+
+// Every activation is replaced by a clone that the new strategy places
+// (salience evaluated again, OnAddActivation and the watch line for each).
+// The clones are listed by their terminal nodes, so retracting one of their
+// facts still takes them off the agenda. The activation being fired, when
+// the strategy changes inside a rule's actions, is only taken off: it has
+// fired and is freed by the run loop.
+void TInferenceEngine::SetStrategy(TSearchStrategy value) {
+  if (value == FStrategy) return;
+  TAgendaOwnershipGuard guard(*FAgenda);
+  if (FFiringActivation) {
+    int32_t firing = FAgenda->IndexOf(FFiringActivation);
+    if (firing >= 0) (void)FAgenda->Extract(firing);
+  }
+  TActivationAgenda originals;
+  originals.Assign(*FAgenda);
+  FStrategy = value;
+  FAgenda->Clear();
+  for (int32_t i = 0; i < originals.Count(); ++i) AddActivation(originals.Items(i)->Clone());
+}
+
+// ---- Watches -----------------------------------------------------------------------
+
+bool TInferenceEngine::Watching(TConstructWatch what) const {
+  return FWatch.Contains(what) && OnPrintOut;
+}
+
+void TInferenceEngine::PrintWatch(TConstructWatch what, const std::string& line) {
+  if (Watching(what)) PrintOut("", line + "\r\n");
+}
+
+void TInferenceEngine::WatchActivation(const char* arrow, const TActivation& activation) {
+  if (Watching(cwActivation))
+    PrintOut("", arrow + RuleNameOf(activation) + " : " + TokenText(activation) + "\r\n");
+}
+
+bool TInferenceEngine::WatchingFacts() const { return Watching(cwFact); }
+
+}  // namespace vettora

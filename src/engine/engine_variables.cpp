@@ -1,0 +1,43 @@
+// Global variables: initial values here, current values in the root context.
+#include "engine/engine_variables.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/inference_engine.h"
+#include "matching/context.h"
+
+namespace vettora {
+
+void TGlobalVariables::Add(std::string_view name, const IIEValue& initialValue) {
+  Store(name, initialValue);
+  Bind(name, initialValue);
+}
+
+void TGlobalVariables::Bind(std::string_view name, const IIEValue& initialValue) {
+  if (!Engine()) return;
+  TIEContext& root = *Engine()->RootContext();
+  IIEValue value = initialValue;
+  if (value && value->DType() == dtFunCall) {
+    std::unique_ptr<TIEContext> child = root.CreateChild();
+    value = value->Evaluate(child.get());
+  }
+  root.SetGlobal(name, value);
+}
+
+void TGlobalVariables::ResetValues() {
+  // Copied first: evaluating an initial value may run code that changes
+  // the table.
+  std::vector<std::pair<std::string, IIEValue>> entries;
+  entries.reserve(size_t(Count()));
+  for (const auto& entry : *this) entries.emplace_back(entry.Key, entry.Value);
+  for (const auto& [name, value] : entries) Bind(name, value);
+}
+
+void TGlobalVariables::ClearAll() {
+  Clear();
+  if (Engine()) Engine()->RootContext()->ClearBindings();
+}
+
+}  // namespace vettora

@@ -1,0 +1,60 @@
+#pragma once
+// TFactTemplates: the fact templates of one engine by name, on a string
+// hash table (capacity 101, load factor 0.75) whose enumeration order is
+// the order of listings and stored lists.
+//
+// Adding under a taken name follows the engine's DuplicateConstructs; a
+// template that leaves the collection is detached from the engine, and the
+// engine removes (or carries over) what depends on it.
+
+#include <string>
+#include <string_view>
+
+#include "knowledge/fact_template.h"
+#include "values/object.h"
+#include "values/string_hashtable.h"
+
+namespace vettora {
+
+class TInferenceEngine;
+
+class TFactTemplates : public TObject {
+ public:
+  using TTable = TIStringHashTable<TFactTemplate>;
+
+  explicit TFactTemplates(TInferenceEngine* engine) : FEngine(engine) {}
+  TFactTemplates(const TFactTemplates&) = delete;
+  TFactTemplates& operator=(const TFactTemplates&) = delete;
+  ~TFactTemplates();
+
+  [[nodiscard]] int32_t Count() const { return FTable.Count(); }
+  // The template of that name, or an empty handle.
+  [[nodiscard]] IFactTemplate Find(std::string_view name) const;
+  [[nodiscard]] const TTable& Table() const { return FTable; }
+  [[nodiscard]] TTable& Table() { return FTable; }
+
+  // Files the template under its name, giving a template without slots the
+  // implied multislot "__Data" first. The same object again changes
+  // nothing; another template of that name is replaced (dcOverwrite), kept
+  // (dcIgnore) or refused (dcError: "Fact Template Name already exists").
+  void Add(const IFactTemplate& factTemplate);
+  // Files `now` in place of `old` (OnRemoveFactTemplate for the old one);
+  // the engine carries the dependents over.
+  void Replace(const IFactTemplate& old, const IFactTemplate& now);
+  // Removes the template of that name with its dependents; false when
+  // there is none.
+  bool Remove(std::string_view name);
+  // Re-keys the entry of `oldName` under `newName`.
+  void Rekey(const std::string& oldName, const std::string& newName);
+  // Empties the collection after the engine emptied everything that
+  // depends on templates (queues, network, facts, rules).
+  void Clear();
+
+ private:
+  void Detach(const IFactTemplate& factTemplate);
+
+  TInferenceEngine* FEngine;  // not owned
+  TTable FTable{101, 0.75f};
+};
+
+}  // namespace vettora

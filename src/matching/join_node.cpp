@@ -1,0 +1,302 @@
+// TJoinNode: memories, key choice, the left and right activations of
+// positive, negated and chained joins, and backward-chaining goals.
+#include "matching/join_node.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "knowledge/fact.h"
+#include "matching/messages.h"
+#include "matching/rete_network.h"
+#include "matching/rule.h"
+#include "matching/rule_engine.h"
+#include "values/exceptions.h"
+#include "values/format.h"
+#include "values/value_vector.h"
+
+namespace vettora {
+
+namespace {
+
+// A value that may be Equal to values with other hash codes: a fuzzy value
+// matches by degree, and a list compares its elements with Equals.
+bool IsInexact(const TIEValue* value) {
+  if (!value) return false;
+  if (value->DType() == dtFuzzy) return true;
+  if (value->DType() != dtList) return false;
+  for (const IIEValue& item : *value->AsList())
+    if (item && item->DType() == dtFuzzy) return true;
+  return false;
+}
+
+int32_t ExtendedHash(int32_t hash, int32_t id) {
+  return int32_t(uint32_t(hash) * 8u + uint32_t(id));
+}
+
+}  // namespace
+
+TJoinNode::TJoinNode(TReteNetwork* rete, bool negated, bool unique, int32_t bucketCount)
+    : TTestNode(rete), FNegated(negated), FUnique(unique), FBucketCount(bucketCount) {}
+
+TJoinNode::~TJoinNode() = default;
+
+void TJoinNode::SetBackwardChaining(const TIEPattern& pattern, TRule* rule) {
+  const IFactTemplate& t = pattern.FactTemplate();
+  if (!t || !t->BackwardChaining()) throw EIEException(kInvalidBackwardChaining);
+  FBackward = pattern.Clone();
+  // The rule's bindings of the pattern's variables are copied into the
+  // pattern's own list: the node may outlive the rule when it is shared.
+  FBackwardRule = rule;
+  FBackwardBindings.clear();
+  if (!rule) return;
+  for (int32_t s = 0; s < FBackward->SlotCount(); ++s)
+    for (const auto& test : FBackward->Slots(s).Tests)
+      if (test->IsVariable())
+        if (TBinding* b = rule->BindingOf(test->SlotValue()->Text()))
+          FBackwardBindings.emplace(b->Name(),
+                                    TBindingInfo(b->FactIndex(), b->SlotIndex(), b->SubIndex()));
+}
+
+void TJoinNode::ChooseHashKey() {
+  FKeyChosen = true;
+  FKey = nullptr;
+  if (FChained) return;
+  auto pick = [&](TJoinTestType type) -> int32_t {
+    for (size_t i = 0; i < FJoinTests.size(); ++i)
+      if (FJoinTests[i] && FJoinTests[i]->JoinTestType() == type &&
+          FJoinTests[i]->SlotTestType() == sttEquals)
+        return int32_t(i);
+    return -1;
+  };
+  int32_t at = pick(tstSlot);
+  if (at < 0) at = pick(tstMultiSlot);
+  if (at < 0) return;
+  std::rotate(FTests.begin(), FTests.begin() + at, FTests.begin() + at + 1);
+  std::rotate(FJoinTests.begin(), FJoinTests.begin() + at, FJoinTests.begin() + at + 1);
+  FKey = FJoinTests.front();
+}
+
+void TJoinNode::EnsureMemories() {
+  if (FLeft) return;
+  if (!FKeyChosen) ChooseHashKey();
+  TTokenKeyConfig left;
+  TTokenKeyConfig right;
+  if (FKey) {
+    left.FactIndex = FKey->TokenIndex();
+    left.SlotName = FKey->LeftIndex();
+    left.SubIndex = FKey->LeftSubIndex();
+    right.SlotName = FKey->RightIndex();
+    right.SubIndex = FKey->RightSubIndex();
+  } else {
+    left.UseTokenHash = true;
+    right.UseTokenHash = FChained;
+  }
+  FLeft = std::make_unique<TIETokenTree>(FBucketCount, left);
+  FRight = std::make_unique<TIETokenTree>(FBucketCount, right);
+}
+
+// The key under which a left token's matches are filed in the right memory.
+int32_t TJoinNode::LeftKey(const TIEToken& left, bool& inexact) const {
+  inexact = false;
+  if (FChained) return ExtendedHash(left.Hash(), Rete()->Engine()->NotOrTestFact()->ID());
+  if (!FKey) return left.Hash();
+  const TIEValue* value = FKey->LeftValue(left);
+  inexact = IsInexact(value);
+  return value ? int32_t(value->HashCode()) : 0;
+}
+
+// The key under which a right token's matches are filed in the left memory.
+int32_t TJoinNode::RightKey(const TIEToken& right, bool& inexact) const {
+  inexact = false;
+  if (FChained) return right.Parent() ? right.Parent()->Hash() : 0;
+  if (!FKey) return right.Hash();
+  const TIEValue* value = right.Fact() ? FKey->RightValue(*right.Fact()) : nullptr;
+  inexact = IsInexact(value);
+  return value ? int32_t(value->HashCode()) : 0;
+}
+
+template <class F>
+void TJoinNode::Probe(const TIETokenTree& memory, int32_t key, bool inexact, F&& visit) const {
+  if (!FKey && !FChained) {
+    memory.ForEach(visit);
+  } else if (inexact || FInexactSeen) {
+    memory.ForEachInBucket(memory.BucketIndex(key), visit);
+  } else {
+    memory.ForEachWithKey(key, visit);
+  }
+}
+
+bool TJoinNode::RightMatches(const IReteToken& left, const IReteToken& right) {
+  if (FChained) return right->Parent() && right->Parent()->Equals(*left);
+  return TestsPass(left, right->Fact());
+}
+
+void TJoinNode::Activate(const IReteToken& token, TCallType callType) {
+  if (callType != ctLeft && callType != ctRight)
+    throw EIEException(FormatMessage(kInvalidCallType, {CallTypeName(callType)}));
+  FMatchCount = 0;
+  if (token->Tag() == taClear) {
+    if (FLeft) {
+      FLeft->Clear();
+      FRight->Clear();
+    }
+    PassOn(token);
+    return;
+  }
+  EnsureMemories();
+  if (callType == ctLeft)
+    LeftActivate(token);
+  else
+    RightActivate(token);
+}
+
+void TJoinNode::LeftActivate(const IReteToken& token) {
+  if (token->Tag() == taRemove) {
+    if (FLeft->Remove(*token)) JoinLeft(token, true);
+    return;
+  }
+  // A negated join counts its blocking facts in a copy of its own; other
+  // joins never change a token, so they keep the token itself.
+  IReteToken stored = FNegated ? TIEToken::Copy(*token) : token;
+  if (!FLeft->Add(stored)) return;
+  JoinLeft(stored, false);
+  if (FBackward && FMatchCount == 0 && FBackward->Name().rfind(kGoalPrefix, 0) != 0)
+    ConsiderGoal(stored);
+}
+
+void TJoinNode::RightActivate(const IReteToken& token) {
+  if (token->Tag() == taRemove) {
+    if (FRight->Remove(*token)) JoinRight(token);
+    return;
+  }
+  if (FRight->Add(token)) JoinRight(token);
+}
+
+void TJoinNode::JoinLeft(const IReteToken& left, bool removal) {
+  const IFact& placeholder = Rete()->Engine()->NotOrTestFact();
+  std::vector<IReteToken> out;
+  int32_t blocking = 0;
+  if (!(FNegated && removal && FRight->Count() == 0)) {
+    bool inexact = false;
+    int32_t key = LeftKey(*left, inexact);
+    if (inexact && !removal) FInexactSeen = true;
+    bool done = false;
+    Probe(*FRight, key, inexact, [&](const IReteToken& right) {
+      if (done || !RightMatches(left, right)) return;
+      if (FNegated) {
+        ++blocking;
+        return;
+      }
+      IReteToken joined = TIEToken::Extend(left, right->Fact());
+      joined->SetStrength(std::min(left->Strength(), right->Strength()));
+      if (!removal) ++FMatchCount;
+      out.push_back(std::move(joined));
+      if (FUnique && !removal) done = true;
+    });
+  }
+  if (FNegated) {
+    if (!removal) left->SetNegatedCount(blocking);
+    if (blocking == 0) {
+      ++FMatchCount;
+      out.push_back(TIEToken::Extend(left, placeholder));
+    }
+  }
+  for (const IReteToken& t : out) PassOn(t);
+}
+
+void TJoinNode::JoinRight(const IReteToken& right) {
+  const IFact& placeholder = Rete()->Engine()->NotOrTestFact();
+  bool adding = right->Tag() != taRemove;
+  bool inexact = false;
+  int32_t key = RightKey(*right, inexact);
+  if (inexact && adding) FInexactSeen = true;
+  std::vector<IReteToken> out;
+  Probe(*FLeft, key, inexact, [&](const IReteToken& left) {
+    if (!RightMatches(left, right)) return;
+    if (!FNegated) {
+      IReteToken joined = TIEToken::Extend(left, right->Fact());
+      joined->SetTag(right->Tag());
+      joined->SetStrength(std::min(left->Strength(), right->Strength()));
+      out.push_back(std::move(joined));
+      return;
+    }
+    int32_t count = left->NegatedCount();
+    if (adding) {
+      if (count == std::numeric_limits<int32_t>::max())
+        throw EIEException(FormatMessage(kCounterOverflow, {"NegatedCount"}));
+      left->SetNegatedCount(count + 1);
+      // The first blocking fact retracts what the join had passed on.
+      if (count == 0) {
+        IReteToken retract = TIEToken::Extend(left, placeholder);
+        retract->SetTag(taRemove);
+        out.push_back(std::move(retract));
+      }
+    } else if (count > 0) {
+      left->SetNegatedCount(count - 1);
+      if (count == 1) out.push_back(TIEToken::Extend(left, placeholder));
+    }
+  });
+  for (const IReteToken& t : out) PassOn(t);
+}
+
+IIEValue TJoinNode::GoalValue(const TIEPatternMatchTest& test, const IReteToken& left) const {
+  const IIEValue& value = test.SlotValue();
+  if (!test.IsVariable()) return value;
+  auto it = FBackwardBindings.find(value->Text());
+  if (it == FBackwardBindings.end()) return NilValue();
+  const TBindingInfo& b = it->second;
+  if (b.FactIndex() < 0 || b.FactIndex() >= left->Count()) return NilValue();
+  const IFact& fact = left->FactAt(b.FactIndex());
+  if (!fact) return NilValue();
+  if (b.IsPattern()) return MakeRef<TIEValue>(fact->ID(), dtFactId);
+  IIEValue slot;
+  if (!fact->FindSlotValue(b.SlotIndex(), slot) || !slot) return NilValue();
+  const TIEValue* element = ElementOf(slot.Get(), b.SubIndex());
+  return element ? IIEValue(const_cast<TIEValue*>(element)) : NilValue();
+}
+
+// Builds the goal fact "need-<pattern>" from the pattern's equality tests
+// and queues it for assertion.
+void TJoinNode::ConsiderGoal(const IReteToken& left) {
+  IRuleEngine* engine = Rete()->Engine();
+  std::string name = kGoalPrefix + FBackward->Name();
+  IFactTemplate t = engine->FindTemplate(name);
+  if (!t) t = engine->FindOrCreateTemplate(name);
+  IFact goal = t->CreateFact();
+  for (int32_t s = 0; s < FBackward->SlotCount(); ++s) {
+    const TIEPattern::TPatternSlot& slot = FBackward->Slots(s);
+    TFactSlot* target = t->FindSlot(slot.Name);
+    if (slot.Tests.empty() || !target) continue;
+    if (!target->IsMultiSlot()) {
+      IIEValue value = NilValue();
+      for (const auto& test : slot.Tests)
+        if (test->SlotTestType() == sttEquals) {
+          value = GoalValue(*test, left);
+          break;
+        }
+      goal->SetSlotValue(slot.Name, value);
+      continue;
+    }
+    IValueVector list = MakeRef<TValueVector>();
+    for (const auto& test : slot.Tests) {
+      if (test->SlotTestType() != sttEquals) continue;
+      int32_t at = std::max(test->MultiSlotSubIndex(), 0);
+      while (list->Count() <= at) list->Add(nullptr);
+      list->SetItems(at, GoalValue(*test, left));
+    }
+    for (int32_t i = 0; i < list->Count(); ++i)
+      if (!list->Items(i)) list->SetItems(i, NilValue());
+    goal->SetSlotValue(slot.Name, MakeList(list));
+  }
+  engine->QueueGoalFact(goal);
+}
+
+std::string TJoinNode::Text() const {
+  std::string text = TTestNode::Text();
+  if (FNegated) text += " *NEGATED*";
+  text += " Left Memory: " + (FLeft ? FLeft->Text() : std::string());
+  text += " Right Memory: " + (FRight ? FRight->Text() : std::string());
+  return text;
+}
+
+}  // namespace vettora

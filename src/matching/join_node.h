@@ -1,0 +1,104 @@
+#pragma once
+// TJoinNode: a beta node joining partial matches (left input) with facts of
+// one pattern (right input). Both inputs are remembered in token memories
+// hashed on the node's key -- the first equality test between whole slots
+// (else between elements) -- so a probe visits only the tokens filed under
+// the probing key, in the order they were stored.
+//
+// A negated join passes a partial match on, extended by the engine's
+// placeholder fact, while no right fact matches it; it counts the blocking
+// facts in the stored copy of each partial match. The further joins of a
+// multiply negated pattern (exists is two negations) take the previous
+// join's output as their right input and match it to the partial match it
+// extends.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "matching/binding_info.h"
+#include "matching/pattern.h"
+#include "matching/test_node.h"
+#include "matching/token_tree.h"
+
+namespace vettora {
+
+class TRule;
+
+class TJoinNode : public TTestNode {
+ public:
+  TJoinNode(TReteNetwork* rete, bool negated, bool unique, int32_t bucketCount);
+  ~TJoinNode() override;
+
+  [[nodiscard]] std::string ClassName() const override { return "TJoinNode"; }
+
+  [[nodiscard]] bool NegatedPattern() const { return FNegated; }
+  [[nodiscard]] bool Unique() const { return FUnique; }
+  [[nodiscard]] int32_t BucketCount() const { return FBucketCount; }
+  [[nodiscard]] int32_t MatchCount() const { return FMatchCount; }
+  // Made on first use; null before.
+  [[nodiscard]] TIETokenTree* LeftMemory() const { return FLeft.get(); }
+  [[nodiscard]] TIETokenTree* RightMemory() const { return FRight.get(); }
+
+  // Marks a further join of a multiply negated pattern: its right input is
+  // the previous join of the pattern.
+  void SetChained(bool chained) { FChained = chained; }
+  [[nodiscard]] bool Chained() const { return FChained; }
+
+  // The pattern (copied) and rule for backward chaining; the pattern's
+  // template must be a backward-chaining one ("Invalid backward chaining
+  // pattern added to the node").
+  void SetBackwardChaining(const TIEPattern& pattern, TRule* rule);
+  [[nodiscard]] const TIEPattern* BackwardPattern() const { return FBackward.get(); }
+
+  // Picks the hash key among the join tests (moving it to the front) and
+  // fixes how both memories file their tokens. Called once the tests are in.
+  void ChooseHashKey();
+  // The key test, or null when the memories are keyed by token hash and
+  // fact ID.
+  [[nodiscard]] const TIEJoinTest* KeyTest() const { return FKey; }
+
+  void Activate(const IReteToken& token, TCallType callType) override;
+  // Adds " *NEGATED*" and the two memories' contents.
+  [[nodiscard]] std::string Text() const override;
+
+ private:
+  void EnsureMemories();
+  void LeftActivate(const IReteToken& token);
+  void RightActivate(const IReteToken& token);
+  // Joins a stored (adding) or removed left token with the right memory.
+  void JoinLeft(const IReteToken& left, bool removal);
+  void JoinRight(const IReteToken& right);
+  // The right fact a right token contributes, and whether it matches the
+  // partial match.
+  [[nodiscard]] bool RightMatches(const IReteToken& left, const IReteToken& right);
+  // Visits the tokens of `memory` that may match a token keyed `key`
+  // (`inexact`: the probing value may equal values of other keys).
+  template <class F>
+  void Probe(const TIETokenTree& memory, int32_t key, bool inexact, F&& visit) const;
+  [[nodiscard]] int32_t LeftKey(const TIEToken& left, bool& inexact) const;
+  [[nodiscard]] int32_t RightKey(const TIEToken& right, bool& inexact) const;
+  void ConsiderGoal(const IReteToken& left);
+  [[nodiscard]] IIEValue GoalValue(const TIEPatternMatchTest& test, const IReteToken& left) const;
+
+  bool FNegated;
+  bool FUnique;
+  bool FChained = false;
+  int32_t FBucketCount;
+  int32_t FMatchCount = 0;
+  const TIEJoinTest* FKey = nullptr;
+  bool FKeyChosen = false;
+  // Set once a key value that may equal values filed under other keys
+  // (a fuzzy value, or a list holding one) entered a memory; probes then
+  // visit whole buckets as the memories' layout has them.
+  bool FInexactSeen = false;
+  std::unique_ptr<TIETokenTree> FLeft;
+  std::unique_ptr<TIETokenTree> FRight;
+  std::unique_ptr<TIEPattern> FBackward;
+  TRule* FBackwardRule = nullptr;  // not owned; only read while attaching
+  std::unordered_map<std::string, TBindingInfo> FBackwardBindings;
+};
+
+}  // namespace vettora

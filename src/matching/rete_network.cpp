@@ -1,0 +1,156 @@
+// TReteNetwork: rule removal, propagation, activation notifications, the
+// tree view, and discarding the network. Compilation is in
+// rete_compile.cpp.
+#include "matching/rete_network.h"
+
+#include <algorithm>
+
+#include "knowledge/fact.h"
+#include "matching/activation.h"
+#include "matching/join_node.h"
+#include "matching/messages.h"
+#include "matching/rule.h"
+#include "matching/rule_engine.h"
+#include "matching/terminal_node.h"
+#include "values/exceptions.h"
+#include "values/format.h"
+
+namespace vettora {
+
+TReteNetwork::TReteNetwork(TComponent* owner, IRuleEngine* engine)
+    : TGGraph(owner), FEngine(engine) {}
+
+TReteNetwork::~TReteNetwork() {
+  // Activations live on in the engine's agenda; they must not reach back
+  // into nodes that are going away.
+  for (int32_t i = 0; i < NodeCount(); ++i)
+    if (auto* terminal = dynamic_cast<TPatternMatchTerminalNode*>(Nodes(i))) terminal->DetachAll();
+  for (auto& [rule, entry] : FRules) const_cast<TRule*>(rule)->NetworkDetached(this);
+  FRules.clear();
+}
+
+void TReteNetwork::SetHashKey(int32_t buckets) {
+  if (buckets < 1) throw EIEException(FormatMessage(kTokenTreeBuckets, {buckets}));
+  FHashKey = buckets;
+}
+
+void TReteNetwork::SetEnabled(bool enabled) {
+  if (enabled == FEnabled) return;
+  FEnabled = enabled;
+  if (!enabled) Discard();
+}
+
+void TReteNetwork::Discard() {
+  while (!FRules.empty()) RemoveRule(*const_cast<TRule*>(FRules.begin()->first));
+  for (int32_t i = 0; i < NodeCount(); ++i)
+    if (auto* terminal = dynamic_cast<TPatternMatchTerminalNode*>(Nodes(i)))
+      terminal->RemoveAllActivations();
+  FRoots.clear();
+  FRootsByName.clear();
+  Clear();
+}
+
+const std::vector<TReteNode*>* TReteNetwork::RuleNodes(const TRule& rule) const {
+  auto it = FRules.find(&rule);
+  return it == FRules.end() ? nullptr : &it->second.Nodes;
+}
+
+TPatternMatchTerminalNode* TReteNetwork::TerminalOf(const TRule& rule) const {
+  auto it = FRules.find(&rule);
+  return it == FRules.end() ? nullptr : it->second.Terminal;
+}
+
+void TReteNetwork::RemoveRule(TRule& rule) {
+  auto it = FRules.find(&rule);
+  if (it == FRules.end()) return;
+  TRuleEntry entry = std::move(it->second);
+  FRules.erase(it);
+  rule.NetworkDetached(this);
+  for (auto node = entry.Nodes.rbegin(); node != entry.Nodes.rend(); ++node) {
+    (*node)->SetRuleUseCount((*node)->RuleUseCount() - 1);
+    if ((*node)->RuleUseCount() == 0) DestroyNode(*node);
+  }
+}
+
+void TReteNetwork::DestroyNode(TReteNode* node) {
+  if (auto* terminal = dynamic_cast<TPatternMatchTerminalNode*>(node))
+    terminal->RemoveAllActivations();
+  if (auto* root = dynamic_cast<TPatternMatchNode*>(node); root && node->IsRoot()) {
+    FRoots.erase(std::remove(FRoots.begin(), FRoots.end(), root), FRoots.end());
+    auto named = FRootsByName.find(root->Value() ? root->Value()->Text() : std::string());
+    if (named != FRootsByName.end()) {
+      auto& list = named->second;
+      list.erase(std::remove(list.begin(), list.end(), root), list.end());
+      if (list.empty()) FRootsByName.erase(named);
+    }
+  }
+  DeleteNode(node);
+}
+
+bool TReteNetwork::Propagate(const IReteToken& token) {
+  TTokenAction tag = token->Tag();
+  if (!FEnabled && (tag == taAdd || tag == taUpdate)) return false;
+  if (tag == taClear) {
+    std::vector<TPatternMatchNode*> roots = FRoots;
+    for (TPatternMatchNode* root : roots) root->Activate(token, ctSingle);
+    return !roots.empty();
+  }
+  const TFact* fact = token->Fact().Get();
+  if (!fact || !fact->Template()) return false;
+  auto it = FRootsByName.find(fact->Template()->Name());
+  if (it == FRootsByName.end()) return false;
+  // Only the class roots of the fact's template can pass it; a root made
+  // for a test element (same name) never does.
+  bool passed = false;
+  std::vector<TPatternMatchNode*> roots = it->second;
+  for (TPatternMatchNode* root : roots) {
+    root->Activate(token, ctSingle);
+    passed = passed || root->PatternMatchTest() == pmtTestClassType;
+  }
+  return passed;
+}
+
+void TReteNetwork::ActivationCreated(std::unique_ptr<TActivation> activation) {
+  TActivation* made = activation.get();
+  TPatternMatchTerminalNode* node = made->Node();
+  if (FEngine) FEngine->AddActivation(std::move(activation));
+  // The engine drops an activation it could not place; only a listed one
+  // is still alive.
+  if (FOnActivation && node->Lists(made)) FOnActivation(*this, *made);
+}
+
+void TReteNetwork::ActivationRemoved(TActivation& activation) {
+  std::unique_ptr<TActivation> owned;
+  if (FEngine) owned = FEngine->RemoveActivation(activation);
+  if (FOnDeactivation) FOnDeactivation(*this, activation);
+}
+
+void TReteNetwork::ActivationFired(TActivation& activation) {
+  if (FEngine) FEngine->ActivationFired(activation);
+  if (FOnRuleFired) FOnRuleFired(*this, activation);
+}
+
+void TReteNetwork::ActivationDestroyed(TActivation& activation) {
+  if (FEngine) FEngine->ActivationDestroyed(activation);
+  if (FOnDeactivation) FOnDeactivation(*this, activation);
+}
+
+std::vector<TReteNetwork::TTreeItem> TReteNetwork::TreeItems() const {
+  std::vector<TTreeItem> items;
+  std::function<void(const TReteNode&, int32_t)> children = [&](const TReteNode& node,
+                                                                int32_t depth) {
+    for (int32_t i = 0; i < node.OutDegree(); ++i) {
+      auto* edge = static_cast<TReteEdge*>(node.Edges(i));
+      auto* child = static_cast<const TReteNode*>(edge->ToNode());
+      items.push_back({depth, std::string(CallTypeName(edge->CallType())) + " " + child->Text()});
+      children(*child, depth + 1);
+    }
+  };
+  for (TPatternMatchNode* root : FRoots) {
+    items.push_back({0, root->Text()});
+    children(*root, 1);
+  }
+  return items;
+}
+
+}  // namespace vettora

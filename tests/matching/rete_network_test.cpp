@@ -1,0 +1,372 @@
+// The Rete network: sharing and removal, alpha tests, joins (positive,
+// negated, exists, unique, test elements), retraction, late rules, fuzzy
+// strength, goals, texts.
+#include <gtest/gtest.h>
+
+#include "fuzzy/ie_fuzzy_set.h"
+#include "matching/join_node.h"
+#include "matching/pattern_match_node.h"
+#include "matching/terminal_node.h"
+#include "matching_helpers.h"
+#include "rule_test_engine.h"
+
+namespace vettora::testing {
+namespace {
+
+// Builds a rule from patterns, compiled when done.
+class TRuleBuilder {
+ public:
+  TRuleBuilder(TRuleTestEngine& e, const std::string& name) : FEngine(e), FRule(e.NewRule(name)) {}
+  // A pattern on an implied template with fields (sub-index = position).
+  TRuleBuilder& Ordered(const std::string& name, const std::vector<IIEValue>& fields,
+                        int32_t negated = 0) {
+    auto p = std::make_unique<TIEPattern>(FEngine.FindOrCreateTemplate(name));
+    p->SetNegatedCount(negated);
+    for (size_t i = 0; i < fields.size(); ++i)
+      p->AddTest(kImpliedSlotName, fields[i], sttEquals, int32_t(i));
+    p->SetSlotLength(kImpliedSlotName, int32_t(fields.size()));
+    FRule->AddPattern(std::move(p));
+    return *this;
+  }
+  TRuleBuilder& Add(std::unique_ptr<TIEPattern> p) {
+    FRule->AddPattern(std::move(p));
+    return *this;
+  }
+  TRule* Done() {
+    FEngine.Finish(FRule);
+    return FRule;
+  }
+
+ private:
+  TRuleTestEngine& FEngine;
+  TRule* FRule;
+};
+
+IIEValue CallOf(TRuleTestEngine& e, const std::string& fn, std::vector<IIEValue> args) {
+  IFunCallBase call = e.NewFunctionCall(fn);
+  for (auto& a : args) e.AddCallArgument(*call, a);
+  return MakeRef<TIEValue>(call);
+}
+
+TEST(ReteNetworkTest, RulesShareAlphaChainsAndKeepThemUntilTheLastUserGoes) {
+  TRuleTestEngine e;
+  TRule* r1 = TRuleBuilder(e, "r1").Ordered("x", {Atom("red")}).Done();
+  TRule* r2 = TRuleBuilder(e, "r2").Ordered("x", {Atom("red")}).Done();
+  EXPECT_EQ(r1->CompilationTrace(), "r1: +1+1+1+t");  // root, length, constant, terminal
+  EXPECT_EQ(r2->CompilationTrace(), "r2: =1=1+t");    // the shared root leaves no mark
+  const auto& nodes = *e.Network->RuleNodes(*r2);
+  ASSERT_EQ(nodes.size(), 4u);
+  EXPECT_EQ(nodes[2]->RuleUseCount(), 2);
+
+  e.AssertOrdered("x", {Atom("red")});
+  EXPECT_EQ(e.CountFor("r1"), 1);
+  EXPECT_EQ(e.CountFor("r2"), 1);
+
+  e.Network->RemoveRule(*r1);
+  EXPECT_EQ(e.CountFor("r1"), 0);
+  EXPECT_EQ(nodes[0]->RuleUseCount(), 1);
+  EXPECT_EQ(nodes[2]->RuleUseCount(), 1);
+  EXPECT_EQ(e.Network->RootCount(), 1);
+  e.AssertOrdered("x", {Atom("red"), Atom("big")});  // wrong length
+  e.AssertOrdered("x", {Atom("blue")});
+  EXPECT_EQ(e.CountFor("r2"), 1);
+
+  e.DeleteRule(r2);  // destroying a rule takes it out of the network
+  EXPECT_EQ(e.Network->RootCount(), 0);
+  EXPECT_EQ(e.Network->NodeCount(), 0);
+  EXPECT_TRUE(e.Agenda.empty());
+}
+
+TEST(ReteNetworkTest, OnlyTheFactsOwnTemplateMatches) {
+  TRuleTestEngine e;
+  IFactTemplate base = e.Template("salary", {"amount"});
+  IFactTemplate goal = e.Template("need-salary", {"amount"});
+  goal->SetParent(base);
+  auto p = std::make_unique<TIEPattern>(base);
+  p->AddTest("amount", Var("a"));
+  TRuleBuilder(e, "r").Add(std::move(p)).Done();
+  e.Assert(goal, {{"amount", Int(5)}});
+  EXPECT_TRUE(e.Agenda.empty());
+  e.Assert(base, {{"amount", Int(5)}});
+  EXPECT_EQ(e.CountFor("r"), 1);
+}
+
+TEST(ReteNetworkTest, NegatedPatternIsBlockedByEachMatchingFact) {
+  TRuleTestEngine e;
+  IFactTemplate b = e.Template("b", {"v", "n"});
+  auto neg = std::make_unique<TIEPattern>(b);
+  neg->SetNegatedCount(1);
+  neg->AddTest("v", Var("v"));
+  TRuleBuilder(e, "r").Ordered("a", {Var("v")}).Add(std::move(neg)).Done();
+  IFact b1 = e.Assert(b, {{"v", Int(1)}, {"n", Int(1)}});
+  IFact b2 = e.Assert(b, {{"v", Int(1)}, {"n", Int(2)}});
+  e.Assert(b, {{"v", Int(9)}, {"n", Int(3)}});
+  e.AssertOrdered("a", {Int(1)});
+  e.AssertOrdered("a", {Int(2)});
+  EXPECT_EQ(e.AgendaText(), std::vector<std::string>{"r: f-4, f--2"});
+  e.Retract(b1);
+  EXPECT_EQ(e.CountFor("r"), 1);
+  e.Retract(b2);
+  EXPECT_EQ(e.CountFor("r"), 2);
+  e.Assert(b, {{"v", Int(2)}, {"n", Int(4)}});  // blocks a 2 again
+  EXPECT_EQ(e.AgendaText(), std::vector<std::string>{"r: f-3, f--2"});
+}
+
+TEST(ReteNetworkTest, ExistsPassesOncePerPartialMatch) {
+  TRuleTestEngine e;
+  TRuleBuilder(e, "r").Ordered("a", {Var("v")}).Ordered("b", {Var("v")}, 2).Done();
+  e.AssertOrdered("a", {Int(1)});
+  e.AssertOrdered("a", {Int(3)});
+  EXPECT_TRUE(e.Agenda.empty());
+  IFact b1 = e.AssertOrdered("b", {Int(1)});
+  IFact other = e.AssertOrdered("b", {Int(2)});
+  EXPECT_EQ(e.AgendaText(), std::vector<std::string>{"r: f-0, f--2"});
+  IFact b2 = e.AssertOrdered("b", {Int(1), Atom("x")});  // wrong length: no match
+  IFact b3 = e.AssertOrdered("b", {Int(1)});             // a duplicate: not asserted
+  EXPECT_EQ(b3->ID(), -1);
+  e.Retract(other);
+  EXPECT_EQ(e.CountFor("r"), 1);
+  e.Retract(b1);
+  EXPECT_EQ(e.CountFor("r"), 0);
+}
+
+TEST(ReteNetworkTest, RetractionRemovesExactlyTheDependentActivations) {
+  TRuleTestEngine e;
+  TRuleBuilder(e, "r").Ordered("a", {Var("x")}).Ordered("b", {Var("x")}).Done();
+  std::vector<IFact> bs;
+  for (int i = 0; i < 3; ++i) e.AssertOrdered("a", {Int(i)});
+  for (int i = 0; i < 3; ++i) bs.push_back(e.AssertOrdered("b", {Int(i)}));
+  EXPECT_EQ(e.Agenda.size(), 3u);
+  e.Log.clear();
+  e.Retract(bs[1]);
+  EXPECT_EQ(e.Log, std::vector<std::string>{"-r f-1, f-4"});
+  EXPECT_EQ(e.AgendaText(), (std::vector<std::string>{"r: f-2, f-5", "r: f-0, f-3"}));
+}
+
+TEST(ReteNetworkTest, MatchesMadeByARightFactFollowTheLeftMemoryOrder) {
+  TRuleTestEngine e;
+  TRuleBuilder(e, "r").Ordered("a", {Var("x"), Var("y")}).Ordered("b", {Var("x")}).Done();
+  e.AssertOrdered("a", {Int(1), Int(10)});
+  e.AssertOrdered("a", {Int(2), Int(20)});
+  e.AssertOrdered("a", {Int(1), Int(30)});
+  e.Log.clear();
+  e.AssertOrdered("b", {Int(1)});
+  EXPECT_EQ(e.Log, (std::vector<std::string>{"+r f-0, f-3", "+r f-2, f-3"}));
+  auto* join =
+      dynamic_cast<TJoinNode*>(e.Network->TerminalOf(*e.Agenda[0]->Rule())->InEdges(0)->FromNode());
+  ASSERT_TRUE(join);
+  ASSERT_TRUE(join->KeyTest());
+  EXPECT_EQ(join->KeyTest()->Text(), "= tstMultiSlot TokenIdx: 0 Left: __Data 0 Right: __Data 0");
+}
+
+TEST(ReteNetworkTest, RuleAddedLateCatchesUpAndRemakesSharedActivations) {
+  TRuleTestEngine e;
+  TRuleBuilder(e, "first").Ordered("a", {Var("x")}).Done();
+  e.AssertOrdered("a", {Int(1)});
+  e.AssertOrdered("a", {Int(2)});
+  EXPECT_EQ(e.Run(1), 1);  // fires first f-1
+  e.Log.clear();
+  TRuleBuilder(e, "second").Ordered("a", {Var("y")}).Done();
+  EXPECT_EQ(e.CountFor("second"), 2);
+  // Both facts went through the shared root again: the fired activation of
+  // `first` is back too.
+  EXPECT_EQ(e.CountFor("first"), 2);
+  EXPECT_EQ(e.Log.front(), "-first f-0");
+}
+
+TEST(ReteNetworkTest, DisabledRulesGetNoNewActivationsButLoseOldOnes) {
+  TRuleTestEngine e;
+  TRule* rule = TRuleBuilder(e, "r").Ordered("a", {Var("x")}).Done();
+  IFact first = e.AssertOrdered("a", {Int(1)});
+  rule->SetEnabled(false);
+  e.AssertOrdered("a", {Int(2)});
+  EXPECT_EQ(e.CountFor("r"), 1);
+  e.Retract(first);
+  EXPECT_EQ(e.CountFor("r"), 0);
+
+  rule->SetEnabled(true);
+  e.AssertOrdered("a", {Int(3)});
+  EXPECT_EQ(e.CountFor("r"), 1);
+  e.Network->SetEnabled(false);  // discards everything
+  EXPECT_EQ(e.CountFor("r"), 0);
+  EXPECT_EQ(e.Network->NodeCount(), 0);
+  e.AssertOrdered("a", {Int(4)});
+  EXPECT_TRUE(e.Agenda.empty());
+  e.Network->AddRule(*rule);  // ignored while disabled
+  EXPECT_FALSE(e.Network->HasRule(*rule));
+}
+
+TEST(ReteNetworkTest, OneShotRuleFiresOncePerReset) {
+  TRuleTestEngine e;
+  TRule* rule = TRuleBuilder(e, "r").Ordered("a", {Var("x")}).Done();
+  rule->SetOneShot(true);
+  e.Reset();
+  e.AssertOrdered("a", {Int(1)});
+  EXPECT_EQ(e.Run(), 1);
+  e.AssertOrdered("a", {Int(2)});
+  EXPECT_TRUE(e.Agenda.empty());
+  e.Reset();
+  e.AssertOrdered("a", {Int(3)});
+  EXPECT_EQ(e.Run(), 1);
+}
+
+TEST(ReteNetworkTest, MultifieldVariableTakesTheSplitThatLeavesTheWrittenSuffix) {
+  TRuleTestEngine e;
+  TRule* rule = TRuleBuilder(e, "r").Ordered("items", {Atom("a"), MultiVar("b"), Atom("c")}).Done();
+  std::string bound;
+  rule->SetOnFire([&](TObject&, TIEContext& c) { bound = c.GetValue("b")->AsText(); });
+  e.AssertOrdered("items", {Atom("a"), Int(1), Int(2), Atom("c")});
+  e.AssertOrdered("items", {Atom("a"), Atom("c")});
+  e.AssertOrdered("items", {Atom("a"), Int(1), Atom("d")});
+  ASSERT_EQ(e.Agenda.size(), 2u);
+  e.Run(1);
+  EXPECT_EQ(bound, "");  // newest first: (a c) with an empty ?b
+  e.Run(1);
+  EXPECT_EQ(bound, "1 2 ");
+}
+
+TEST(ReteNetworkTest, RepeatedVariableInOnePatternComparesTheFields) {
+  TRuleTestEngine e;
+  TRuleBuilder(e, "pair").Ordered("pair", {Var("x"), Var("x")}).Done();
+  e.AssertOrdered("pair", {Int(1), Int(2)});
+  EXPECT_TRUE(e.Agenda.empty());
+  e.AssertOrdered("pair", {Int(3), Int(3)});
+  EXPECT_EQ(e.CountFor("pair"), 1);
+}
+
+TEST(ReteNetworkTest, TestElementsAndCallsInPatterns) {
+  TRuleTestEngine e;
+  auto test = std::make_unique<TIEPattern>(e.FindOrCreateTemplate("test"));
+  test->AddTest(kImpliedSlotName, CallOf(e, ">", {Var("x"), Int(3)}));
+  TRule* rule = TRuleBuilder(e, "r")
+                    .Ordered("a", {Var("x")})
+                    .Add(std::move(test))
+                    .Ordered("b", {Var("x")})
+                    .Done();
+  EXPECT_EQ(rule->PatternCount(), 3);
+  e.AssertOrdered("a", {Int(2)});
+  e.AssertOrdered("a", {Int(5)});
+  e.AssertOrdered("b", {Int(2)});
+  e.AssertOrdered("b", {Int(5)});
+  EXPECT_EQ(e.AgendaText(), std::vector<std::string>{"r: f-1, f--2, f-3"});
+
+  // A call using only its own pattern's variable is an alpha test.
+  auto p = std::make_unique<TIEPattern>(e.FindOrCreateTemplate("c"));
+  p->AddTest(kImpliedSlotName, Var("y"), sttEquals, 0);
+  p->AddTest(kImpliedSlotName, CallOf(e, ">", {Var("y"), Int(10)}), sttEquals, 0);
+  TRule* alpha = TRuleBuilder(e, "alpha").Add(std::move(p)).Done();
+  EXPECT_EQ(alpha->CompilationTrace(), "alpha: +1+1+t");
+  e.AssertOrdered("c", {Int(5)});
+  e.AssertOrdered("c", {Int(50)});
+  EXPECT_EQ(e.CountFor("alpha"), 1);
+}
+
+TEST(ReteNetworkTest, UniqueJoinPassesOneMatchPerPartialMatch) {
+  TRuleTestEngine e;
+  e.AssertOrdered("b", {Int(1), Atom("p")});
+  e.AssertOrdered("b", {Int(1), Atom("q")});
+  auto p = std::make_unique<TIEPattern>(e.FindOrCreateTemplate("b"));
+  p->AddTest(kImpliedSlotName, Var("x"), sttEquals, 0);
+  p->AddTest(kImpliedSlotName, Var("y"), sttEquals, 1);
+  p->SetUnique(true);
+  TRuleBuilder(e, "r").Ordered("a", {Var("x")}).Add(std::move(p)).Done();
+  e.AssertOrdered("a", {Int(1)});
+  EXPECT_EQ(e.AgendaText(), std::vector<std::string>{"r: f-2, f-0"});
+}
+
+TEST(ReteNetworkTest, FuzzyMatchesBelowMinActivationStrengthAreDropped) {
+  TRuleTestEngine e;
+  e.Network->SetMinActivationStrength(0.3f);
+  auto set = MakeRef<TIEFuzzySet>();
+  set->Triangle(0, 10, 20);
+  IFactTemplate t = e.Template("temp", {"value"});
+  auto p = std::make_unique<TIEPattern>(t);
+  p->AddTest("value", MakeRef<TIEValue>(IFuzzySetBase(set)));
+  TRuleBuilder(e, "warm").Add(std::move(p)).Done();
+  e.Assert(t, {{"value", Int(5)}});   // degree 0.5
+  e.Assert(t, {{"value", Int(1)}});   // degree 0.1
+  e.Assert(t, {{"value", Int(10)}});  // degree 1
+  ASSERT_EQ(e.Agenda.size(), 2u);
+  EXPECT_FLOAT_EQ(e.Agenda[0]->Strength(), 1.0f);
+  EXPECT_FLOAT_EQ(e.Agenda[1]->Strength(), 0.5f);
+  EXPECT_EQ(e.Agenda[1]->Text(), "0 warm : f-0 (0.5000)");
+}
+
+TEST(ReteNetworkTest, BackwardChainingQueuesAGoalFact) {
+  TRuleTestEngine e;
+  IFactTemplate salary = e.FindOrCreateTemplate("salary");
+  salary->SetBackwardChaining(true);
+  TRuleBuilder(e, "r").Ordered("job", {Var("t")}).Ordered("salary", {Var("t"), Var("s")}).Done();
+  e.AssertOrdered("job", {Atom("engineer")});
+  IFactTemplate need = e.FindTemplate("need-salary");
+  ASSERT_TRUE(need);
+  ASSERT_EQ(e.Facts.Count(), 2);
+  EXPECT_EQ(e.Facts.Items(1)->Template(), need);
+  IValueVector fields = e.Facts.Items(1)->GetSlotValue(kImpliedSlotName)->AsList();
+  ASSERT_EQ(fields->Count(), 2);
+  EXPECT_EQ(fields->Items(0)->AsText(), "engineer");
+  EXPECT_EQ(fields->Items(1), NilValue());
+  e.AssertOrdered("salary", {Atom("engineer"), Int(100)});
+  EXPECT_EQ(e.CountFor("r"), 1);
+}
+
+TEST(ReteNetworkTest, ClearingTokenEmptiesMemoriesAndAgenda) {
+  TRuleTestEngine e;
+  TRule* rule = TRuleBuilder(e, "r").Ordered("a", {Var("x")}).Ordered("b", {Var("x")}).Done();
+  e.AssertOrdered("a", {Int(1)});
+  e.AssertOrdered("b", {Int(1)});
+  EXPECT_EQ(e.Agenda.size(), 1u);
+  e.Facts.Clear();
+  EXPECT_TRUE(e.Agenda.empty());
+  auto* terminal = e.Network->TerminalOf(*rule);
+  auto* join = dynamic_cast<TJoinNode*>(terminal->InEdges(0)->FromNode());
+  EXPECT_EQ(join->LeftMemory()->Count(), 0);
+  EXPECT_EQ(join->RightMemory()->Count(), 0);
+}
+
+TEST(ReteNetworkTest, NodeTextsAndTreeView) {
+  TRuleTestEngine e;
+  TRuleBuilder(e, "r").Ordered("a", {Var("x")}).Ordered("b", {Var("x")}, 1).Done();
+  e.AssertOrdered("a", {Int(7)});
+  auto items = e.Network->TreeItems();
+  ASSERT_FALSE(items.empty());
+  EXPECT_EQ(items[0].Depth, 0);
+  EXPECT_EQ(
+      items[0].Label,
+      "TPatternMatchNode0 In/Out#: 0/1 RuleUse: 1 Value: a Test: pmtTestClassType Args: (0, 0)");
+  EXPECT_EQ(items[1].Label,
+            "ctSingle TPatternMatchNode1 In/Out#: 1/1 RuleUse: 1 Value:  Test: "
+            "pmtTestMultiSlotLength Args: (__Data, 1, 0)");
+  bool sawJoin = false;
+  for (const auto& item : items)
+    if (item.Label.rfind("ctLeft TJoinNode", 0) == 0) {
+      sawJoin = true;
+      EXPECT_NE(item.Label.find(" NumTests: 1 (= tstMultiSlot TokenIdx: 0 Left: __Data 0 Right: "
+                                "__Data 0) *NEGATED* Left Memory: taAdd cnt=1 negcnt=0"),
+                std::string::npos);
+    }
+  EXPECT_TRUE(sawJoin);
+  EXPECT_EQ(items.back().Label.find("ctActivate TPatternMatchTerminalNode"), 0u);
+  EXPECT_NE(items.back().Label.find(" Rule: r"), std::string::npos);
+  EXPECT_EQ(ErrorOf([&] { e.Network->SetHashKey(0); }),
+            "Token memory needs at least one bucket (0)");
+  EXPECT_EQ(e.Network->HashKey(), 101);
+}
+
+TEST(ReteNetworkTest, CompilationErrorsLeaveNoNodes) {
+  TRuleTestEngine e;
+  TRule* rule = e.NewRule("bad");
+  auto p = std::make_unique<TIEPattern>(e.FindOrCreateTemplate("a"));
+  p->AddTest(kImpliedSlotName, CallOf(e, ">", {Var("nowhere"), Int(1)}), sttEquals, 0);
+  rule->AddPattern(std::move(p));
+  rule->EndUpdate();
+  EXPECT_EQ(ErrorOf([&] { e.Network->AddRule(*rule); }), "Unknown variable name: nowhere");
+  EXPECT_FALSE(e.Network->HasRule(*rule));
+  EXPECT_EQ(e.Network->NodeCount(), 0);
+  e.Globals.insert("nowhere");
+  e.Network->AddRule(*rule);
+  EXPECT_TRUE(e.Network->HasRule(*rule));
+}
+
+}  // namespace
+}  // namespace vettora::testing
