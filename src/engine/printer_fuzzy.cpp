@@ -23,7 +23,10 @@ constexpr int kShapePoints = 7;
 
 std::string Numbers(const std::vector<TFzyFloat>& values) {
   std::string text;
-  for (TFzyFloat v : values) text += (text.empty() ? "" : " ") + FormatFloat4(v);
+  for (TFzyFloat v : values) {
+    if (!text.empty()) text += ' ';
+    text += FormatFloat4(v);
+  }
   return text;
 }
 
