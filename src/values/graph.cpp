@@ -48,10 +48,12 @@ std::unique_ptr<TGGraphNode> TGCustomGraph::Extract(TGGraphNode* node) {
   if (&graph != this) return graph.Extract(node);
   if (FOnRemoveNode) FOnRemoveNode(*this, *node);
   RemoveEdgesOf(node);
-  auto it = std::find_if(FNodes.begin(), FNodes.end(),
-                         [node](const auto& owned) { return owned.get() == node; });
-  std::unique_ptr<TGGraphNode> owned = std::move(*it);
-  FNodes.erase(it);
+  // Search from the back: nodes are mostly removed newest first (a rule's
+  // nodes from the last made), so this stays short as the graph grows.
+  auto rit = std::find_if(FNodes.rbegin(), FNodes.rend(),
+                          [node](const auto& owned) { return owned.get() == node; });
+  std::unique_ptr<TGGraphNode> owned = std::move(*rit);
+  FNodes.erase(std::next(rit).base());
   owned->FGraph = nullptr;
   NotifyChange();
   return owned;
