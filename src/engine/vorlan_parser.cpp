@@ -118,6 +118,14 @@ void TIEVorlanParser::ExpectClose(const std::string& where) {
 
 TIEContext* TIEVorlanParser::Context() const { return FEngine.RootContext(); }
 
+IFactTemplate TIEVorlanParser::TemplateNamed(const std::string& name, const char* where) {
+  try {
+    return FEngine.FindOrCreateTemplate(name);
+  } catch (const EIEException& error) {
+    Fail(where, error.what());
+  }
+}
+
 int32_t TIEVorlanParser::CurrentLine() {
   return FStream ? FStream->CurrentToken()->LineNumber() : 0;
 }
@@ -238,6 +246,8 @@ bool IsNil(const IIEValue& value) {
 
 }  // namespace
 
+// One top-level item: a value or call is evaluated (and echoed to "t"), a
+// construct is read and added to the engine. OnParse follows either way.
 bool TIEVorlanParser::ParseNext(bool execute) {
   if (!FStream) return false;
   IIEValue result = NilValue();
@@ -250,13 +260,30 @@ bool TIEVorlanParser::ParseNext(bool execute) {
       result = token->ToValue(Context());
       break;
     case ptFunCall:
-      if (execute) {
-        result = EvaluateFunCall();
-      } else {
-        IFunCall call = ParseFunCall();
-        result = MakeRef<TIEValue>(IFunCallBase(call));
-      }
+      result = execute ? EvaluateFunCall() : MakeRef<TIEValue>(IFunCallBase(ParseFunCall()));
       break;
+    case ptEndOfStream:
+    case ptNil:
+      result = EOFValue();
+      break;
+    default:
+      AddConstruct(kind, object, item);
+      break;
+  }
+  bool endOfStream = result == EOFValue();
+  TParsedType reported = IsNil(result) ? ptNil : kind;
+  if (reported == ptValue || reported == ptFunCall)
+    FEngine.PrintOut("t", result->AsText() + "\r\n");
+  if (reported != ptNil) item = result;
+  ReportParse(reported, object, item);
+  return !endOfStream;
+}
+
+// Reads the construct of that kind and adds it to the engine; answers the
+// rule or fact set made as `object`, the template, function or type as
+// `item`.
+void TIEVorlanParser::AddConstruct(TParsedType kind, TObject*& object, Ref<TCounted>& item) {
+  switch (kind) {
     case ptRule: {
       TRule* rule = ParseRule();
       if (AddParsedRule(FEngine, rule)) object = rule;
@@ -289,18 +316,9 @@ bool TIEVorlanParser::ParseNext(bool execute) {
       item = type;
       break;
     }
-    case ptEndOfStream:
-    case ptNil:
-      result = EOFValue();
+    default:
       break;
   }
-  bool endOfStream = result == EOFValue();
-  TParsedType reported = IsNil(result) ? ptNil : kind;
-  if (reported == ptValue || reported == ptFunCall)
-    FEngine.PrintOut("t", result->AsText() + "\r\n");
-  if (reported != ptNil) item = result;
-  ReportParse(reported, object, item);
-  return !endOfStream;
 }
 
 void TIEVorlanParser::ReportParse(TParsedType kind, TObject* object, const Ref<TCounted>& item) {

@@ -108,6 +108,9 @@ class TIEVorlanParser : public TIEParser {
   IStreamToken Expect(int32_t kind, const std::string& where, const char* message);
   void ExpectClose(const std::string& where);
   [[nodiscard]] TIEContext* Context() const;
+  // The engine's template of that name, made implied when missing; a name
+  // the engine refuses is an error in `where`.
+  [[nodiscard]] IFactTemplate TemplateNamed(const std::string& name, const char* where);
   // The line of the current token, for errors raised outside ParseError.
   [[nodiscard]] int32_t CurrentLine();
   [[nodiscard]] std::string CurrentRecord() const;
@@ -126,6 +129,7 @@ class TIEVorlanParser : public TIEParser {
   };
 
   // ---- Top level (vorlan_parser.cpp).
+  void AddConstruct(TParsedType kind, TObject*& object, Ref<TCounted>& item);
   void ReportParse(TParsedType kind, TObject* object, const Ref<TCounted>& item);
   [[nodiscard]] std::string CollectedErrorText(const std::exception& error);
 

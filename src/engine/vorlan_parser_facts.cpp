@@ -32,7 +32,7 @@ IFact TIEVorlanParser::ParseFact() {
     factTemplate = FEngine.FindTemplate(name->Text());
     if (!factTemplate) Fail(kWhereFact, FormatMessage(kUnknownFactTemplate, {name->Text()}));
   } else {
-    factTemplate = FEngine.FindOrCreateTemplate(name->Text());
+    factTemplate = TemplateNamed(name->Text(), kWhereFact);
   }
   // Slots not written keep no value: each reads its template's default
   // until the fact is instantiated, so dynamic defaults are evaluated then.

@@ -115,7 +115,11 @@ IIEValue TIEVorlanParser::EvaluateFunCall() { return ParseFunCall()->Execute(Con
 IInterpretedFunction TIEVorlanParser::ParseFunction() {
   TConstructHeader header = ParseHeader("deffunction", kExpectedDeffunction, kWhereFunction, true);
   IInterpretedFunction function = MakeRef<TInterpretedFunction>();
-  function->SetFunctionName(header.Name);
+  try {
+    function->SetFunctionName(header.Name);
+  } catch (const EIEException& error) {
+    Fail(kWhereFunction, error.what());
+  }
   function->SetComment(header.Comment);
   if (header.Next->DataType() != tkOpenParen) Fail(kWhereFunction, kExpectedOpenParen);
   for (;;) {
@@ -169,8 +173,7 @@ std::string TIEVorlanParser::ParseVariable(IIEValue& value) {
   if (name.size() < 2 || name.front() != '*' || name.back() != '*')
     Fail(kWhereVariable, FormatMessage(kBadGlobalName, {name}));
   IStreamToken equals = Next();
-  if (equals->DataType() != tkEquals)
-    Fail(kWhereVariable, FormatMessage(kExpectedWord, {"="}));
+  if (equals->DataType() != tkEquals) Fail(kWhereVariable, FormatMessage(kExpectedWord, {"="}));
   IStreamToken token = Next();
   if (token->DataType() == tkOpenParen) {
     PushBack(token);

@@ -72,7 +72,7 @@ std::unique_ptr<TIEPattern> TIEVorlanParser::ParseConditionalElement(int32_t neg
 // (test <call>): one test on "__Data" of the implied template "test",
 // negated when the element stands under an odd number of negations.
 std::unique_ptr<TIEPattern> TIEVorlanParser::ParseTestElement(int32_t negationDepth) {
-  auto pattern = std::make_unique<TIEPattern>(FEngine.FindOrCreateTemplate(kTestPatternName));
+  auto pattern = std::make_unique<TIEPattern>(TemplateNamed(kTestPatternName, kWherePattern));
   IFunCall call = ParseFunCall();
   TSlotTestType type = (negationDepth & 1) != 0 ? sttNotEquals : sttEquals;
   pattern->AddTest(kImpliedSlotName, MakeRef<TIEValue>(IFunCallBase(call)), type, -1, true);
@@ -85,7 +85,7 @@ std::unique_ptr<TIEPattern> TIEVorlanParser::ParseTestElement(int32_t negationDe
 std::unique_ptr<TIEPattern> TIEVorlanParser::ParseTemplatePattern(const std::string& name,
                                                                   int32_t negationDepth,
                                                                   TVariableList& variables) {
-  IFactTemplate factTemplate = FEngine.FindOrCreateTemplate(name);
+  IFactTemplate factTemplate = TemplateNamed(name, kWherePattern);
   auto pattern = std::make_unique<TIEPattern>(factTemplate);
   pattern->SetNegatedCount(negationDepth);
   if (TFactSlot* data = factTemplate->FindSlot(kImpliedSlotName)) {

@@ -78,7 +78,12 @@ IFactTemplate TIEVorlanParser::ParseFactTemplate() {
     }
     token = Next();
   }
-  IFactTemplate factTemplate = MakeRef<TFactTemplate>(header.Name, &FEngine);
+  IFactTemplate factTemplate;
+  try {
+    factTemplate = MakeRef<TFactTemplate>(header.Name, &FEngine);
+  } catch (const EIEException& error) {
+    Fail(kWhereTemplate, error.what());
+  }
   factTemplate->SetComment(header.Comment);
   factTemplate->SetParent(parent);
   if (isA) {
@@ -123,8 +128,7 @@ IFactSlot TIEVorlanParser::ParseFactTemplateSlot(TFactTemplate* owner) {
   draft.Multi = kind == "multislot";
   draft.Types = draft.Multi ? kMultiSlotTypes : kSingleSlotTypes;
   IStreamToken name = Next();
-  if (name->DataType() != dtAtom)
-    Fail(kWhereSlot, FormatMessage(kBadSlotName, {name->AsText()}));
+  if (name->DataType() != dtAtom) Fail(kWhereSlot, FormatMessage(kBadSlotName, {name->AsText()}));
   draft.Slot = MakeRef<TFactSlot>(name->Text(), owner);
   IStreamToken token = Next();
   while (token->DataType() == tkOpenParen) {
@@ -227,7 +231,8 @@ void TIEVorlanParser::FinishSlot(TSlotDraft& draft) {
     slot.SetDefaultDynamic(draft.DefaultDynamic);
     slot.SetSlotDefault(value);
   } else if ((StaticTypeChecks() && !slot.Admits(slot.SlotDefault())) ||
-             (slot.IsMultiSlot() && (!slot.SlotDefault() || slot.SlotDefault()->DType() != dtList))) {
+             (slot.IsMultiSlot() &&
+              (!slot.SlotDefault() || slot.SlotDefault()->DType() != dtList))) {
     // A multislot's default is a list, also when its type was given first
     // and offered a single value.
     slot.SetSlotDefault(slot.MakeDefault(slot.IsMultiSlot()));

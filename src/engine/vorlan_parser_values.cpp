@@ -177,8 +177,7 @@ IIEValue TIEVorlanParser::CheckedSlotValue(IIEValue value, TIETypes types,
   TIEType kind = value ? value->DType() : dtNone;
   if (PassesUnchecked(kind)) return value;
   if (definedType) {
-    if (!definedType->Validate(value))
-      Fail(kWhereSlotValue, definedType->ValidationMessage(value));
+    if (!definedType->Validate(value)) Fail(kWhereSlotValue, definedType->ValidationMessage(value));
     return value;
   }
   if (types.Contains(kind)) return value;

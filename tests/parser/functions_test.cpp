@@ -94,7 +94,8 @@ TEST_F(ParserTest, GlobalsNeedAsterisks) {
   EXPECT_EQ(Run("?*a*"), "");
   EXPECT_EQ(Output, "3\r\n");
   std::string error = Run("(defglobal ?x = 3)");
-  EXPECT_TRUE(Contains(error, "Bad Variable Name, must start and end with an asterisk: x")) << error;
+  EXPECT_TRUE(Contains(error, "Bad Variable Name, must start and end with an asterisk: x"))
+      << error;
   EXPECT_TRUE(Contains(Run("(defglobal ?*x* 3)"), "Expected \"=\""));
   EXPECT_TRUE(Contains(Run("(defglobal x = 3)"), "Missing name"));
 }

@@ -61,9 +61,8 @@ TEST_F(RoundTripTest, PrintedKnowledgeReadsBackTheSame) {
   auto reader = std::make_unique<TVorlanEngineParser>(copy);
   TVorlanEngineParser& copyReader = *reader;
   copy.SetParser(std::move(reader));
-  copy.AddUserFunction(MakeRef<TTestFunction>("+", [](TFunctionCall&, TIEContext&) {
-    return MakeInteger(0);
-  }));
+  copy.AddUserFunction(
+      MakeRef<TTestFunction>("+", [](TFunctionCall&, TIEContext&) { return MakeInteger(0); }));
   ASSERT_NO_THROW(copyReader.ExecuteText(first)) << first;
   EXPECT_EQ(Texts(copy), first);
 }

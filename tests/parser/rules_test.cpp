@@ -1,6 +1,7 @@
 // defrule: declare, conditional elements, slot constraints, variables and
 // the return-value rewrite.
 #include "engine/rules.h"
+
 #include "matching/agenda.h"
 #include "matching/pattern.h"
 #include "matching/rule.h"

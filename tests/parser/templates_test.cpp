@@ -20,9 +20,10 @@ TEST_F(ParserTest, TemplatesExtendAParentWhenItExists) {
   EXPECT_EQ(p->Parent(), Engine.FindTemplate("q"));
   ASSERT_TRUE(Engine.FindTemplate("orphan"));
   EXPECT_FALSE(Engine.FindTemplate("orphan")->Parent());
-  EXPECT_TRUE(Contains(Run("(deftemplate x extends)"), "Missing name of parent template to extend"));
-  EXPECT_TRUE(Contains(Run("(deftemplate x foo (slot a))"),
-                       "Expected \"(\", \"extends\", or \"is-a\""));
+  EXPECT_TRUE(
+      Contains(Run("(deftemplate x extends)"), "Missing name of parent template to extend"));
+  EXPECT_TRUE(
+      Contains(Run("(deftemplate x foo (slot a))"), "Expected \"(\", \"extends\", or \"is-a\""));
   EXPECT_TRUE(Contains(Run("(deftemplate x is-a nosuch)"), "type name unknown or invalid: nosuch"));
 }
 
@@ -59,8 +60,8 @@ TEST_F(ParserTest, SlotDefinitionErrors) {
   EXPECT_TRUE(Contains(Run("(deftemplate t (slot a (type INTEGER FUZZY)))"),
                        "Cannot mix fuzzy type with other primitive types"));
   EXPECT_TRUE(Contains(Run("(deftemplate t (slot a (type NOSUCH)))"), "Invalid slot type: NOSUCH"));
-  EXPECT_TRUE(Contains(Run("(deftemplate t (slot a (colour red)))"),
-                       "Invalid slot qualifier: colour"));
+  EXPECT_TRUE(
+      Contains(Run("(deftemplate t (slot a (colour red)))"), "Invalid slot qualifier: colour"));
   EXPECT_TRUE(Contains(Run("(deftemplate t (slot \"a\"))"), "Bad Slot Name: "));
   EXPECT_TRUE(Contains(Run("(deftemplate t (slot a (type INTEGER) (default abc)))"),
                        "Not a INTEGER type.  Value (abc) is a dtAtom type for a slot"));
@@ -89,7 +90,8 @@ TEST_F(ParserTest, DefinedTypesWithFacetsAndInheritance) {
   EXPECT_EQ(adult->Units(), "years");
   EXPECT_EQ(Engine.FindDefinedType("age")->MaxRange(), TIEDefinedType::kNoMaxRange);
   EXPECT_EQ(Engine.FindDefinedType("colour")->AllowedCount(vcAtom), 2);
-  EXPECT_TRUE(Contains(Run("(deftype x (type INTEGER))"), "Missing keyword.  Expected \"extends\""));
+  EXPECT_TRUE(
+      Contains(Run("(deftype x (type INTEGER))"), "Missing keyword.  Expected \"extends\""));
   EXPECT_TRUE(Contains(Run("(deftype x extends (type age colour))"),
                        "Multiple inheritance is not allowed for deftypes"));
   EXPECT_TRUE(Contains(Run("(deftype x extends (type INTEGER) (allowed-colours 1))"),
@@ -132,9 +134,11 @@ TEST_F(ParserTest, FactErrors) {
   EXPECT_FALSE(Engine.FactSets().Find("f"));
   EXPECT_TRUE(Contains(Run("(deffacts f (point x))"), "Expected \"(\""));
   EXPECT_TRUE(Contains(Run("(deffacts f (\"point\"))"), "Expected \"( <atom>\""));
-  EXPECT_TRUE(Contains(Run("(deffacts f (numbers = 1))"),
-                       "\"=\" cannot appear as an atom within a fact"));
+  EXPECT_TRUE(
+      Contains(Run("(deffacts f (numbers = 1))"), "\"=\" cannot appear as an atom within a fact"));
   EXPECT_TRUE(Contains(Run("(deffacts f (numbers & 1))"), "Bad Slot Value: &"));
+  // A rule name the engine refuses is an error of the text, with its line.
+  EXPECT_EQ(ErrorLine("\n(defrule a:b (x) => )"), 2);
   Parser().SetStrictTemplates(true);
   EXPECT_TRUE(Contains(Run("(deffacts f (unknown 1))"), "Unknown fact template: unknown"));
 }

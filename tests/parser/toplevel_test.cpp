@@ -21,8 +21,10 @@ TEST_F(ParserTest, TopLevelValuesAndCallsAreEchoedButNotStrings) {
   EXPECT_EQ(Run("abc 12 (+ 1 2) (nil)"), "");
   EXPECT_EQ(Output, "abc\r\n12\r\n3\r\n");
   std::string error = Run("\"text\"");
-  EXPECT_TRUE(Contains(error, "Unexpected symbol, expected a \"(\", constant, or global "
-                              "variable:")) << error;
+  EXPECT_TRUE(Contains(error,
+                       "Unexpected symbol, expected a \"(\", constant, or global "
+                       "variable:"))
+      << error;
   EXPECT_TRUE(Contains(error, "in GetConstructType at line 1")) << error;
 }
 
@@ -33,9 +35,12 @@ TEST_F(ParserTest, OnParseReportsKindsObjectsAndItems) {
   Parser().OnParse = [&](TIEParser&, TParsedType kind, TObject* object, const Ref<TCounted>& item) {
     kinds.push_back(kind);
     objects.push_back(object != nullptr);
-    if (auto value = RefCast<TIEValue>(item)) items.push_back(value->AsText());
-    else if (auto t = RefCast<TFactTemplate>(item)) items.push_back("template " + t->Name());
-    else items.push_back(item ? "other" : "none");
+    if (auto value = RefCast<TIEValue>(item))
+      items.push_back(value->AsText());
+    else if (auto t = RefCast<TFactTemplate>(item))
+      items.push_back("template " + t->Name());
+    else
+      items.push_back(item ? "other" : "none");
   };
   EXPECT_EQ(Run("(deftemplate point (slot x)) (nil) atom (+ 2 2) (defrule r (a) => )"), "");
   ASSERT_EQ(kinds.size(), 6u);  // the end of the text is reported too
@@ -58,8 +63,9 @@ TEST_F(ParserTest, UnknownFunctionFailsWhenExecutedInBothModes) {
   EXPECT_EQ(immediate, "Function is unimplemented or unassigned: foo");
   Engine.SetParserErrorHandling(ehRaiseAllAtEnd);
   std::string collected = Run("(foo)");
-  EXPECT_EQ(collected,
-            "Parsing Error, Function is unimplemented or unassigned: foo in Parse at line 1: ( foo ) ");
+  EXPECT_EQ(
+      collected,
+      "Parsing Error, Function is unimplemented or unassigned: foo in Parse at line 1: ( foo ) ");
 }
 
 TEST_F(ParserTest, RaiseAllAtEndStopsAfterMoreThanMaxErrorsAndKeepsGoodConstructs) {
@@ -82,12 +88,12 @@ TEST_F(ParserTest, RaiseAllAtEndStopsAfterMoreThanMaxErrorsAndKeepsGoodConstruct
 
 TEST_F(ParserTest, RaiseAllAtEndKeepsEveryCorrectConstruct) {
   Engine.SetParserErrorHandling(ehRaiseAllAtEnd);
-  std::string error = Run(
-      "(deftemplate a (slot x))\n"
-      "(deftemplate b (slot y) (wrong))\n"
-      "(defrule r1 (a (x 1)) => )\n"
-      "(defrule r2 (a (nope 1)) => )\n"
-      "(deffunction f (?x) ?x)\n");
+  std::string error =
+      Run("(deftemplate a (slot x))\n"
+          "(deftemplate b (slot y) (wrong))\n"
+          "(defrule r1 (a (x 1)) => )\n"
+          "(defrule r2 (a (nope 1)) => )\n"
+          "(deffunction f (?x) ?x)\n");
   EXPECT_TRUE(Contains(error, "Errors parsing stream:")) << error;
   EXPECT_TRUE(Contains(error, "at line 2")) << error;
   EXPECT_TRUE(Contains(error, "No such slot name: \"nope\" in ParsePattern at line 4")) << error;
@@ -101,8 +107,9 @@ TEST_F(ParserTest, RaiseAllAtEndKeepsEveryCorrectConstruct) {
 
 TEST_F(ParserTest, ImmediateModeStopsAtTheFirstErrorKeepingWhatCameBefore) {
   std::string error = Run("(deftemplate a (slot x))\n(deftemplate b (bad))\n(deftemplate c)");
-  EXPECT_EQ(error.rfind("Parsing Error, Invalid slot type: bad in ParseFactTemplateSlot at line 2", 0),
-            0u)
+  EXPECT_EQ(
+      error.rfind("Parsing Error, Invalid slot type: bad in ParseFactTemplateSlot at line 2", 0),
+      0u)
       << error;
   EXPECT_TRUE(Engine.FindTemplate("a"));
   EXPECT_FALSE(Engine.FindTemplate("c"));
@@ -136,9 +143,9 @@ TEST_F(ParserTest, DeepNestingIsRefusedWithTheLine) {
     for (int i = 0; i < times; ++i) result += text;
     return result;
   };
-  for (std::string text : {repeat("(+ ", 100000), "(defrule r " + repeat("(not ", 100000),
-                           "(deffacts f " + repeat("(a ", 100000),
-                           "(modify ?f (s " + repeat("(+ ", 100000)}) {
+  for (std::string text :
+       {repeat("(+ ", 100000), "(defrule r " + repeat("(not ", 100000),
+        "(deffacts f " + repeat("(a ", 100000), "(modify ?f (s " + repeat("(+ ", 100000)}) {
     std::string error = Run("\n\n" + text);
     EXPECT_TRUE(Contains(error, "Parentheses nested too deeply (more than 500 levels)"))
         << error.substr(0, 200);
