@@ -14,7 +14,11 @@ namespace vettora {
 
 void TInferenceEngine::PrintOut(const std::string& outId, const std::string& text) {
   if (outId.empty() || outId == "t") {
-    if (OnPrintOut) OnPrintOut(*this, outId, text);
+    // A capture takes the standard output away from the host.
+    if (FCaptureStream)
+      FCaptureStream->WriteText(text);
+    else if (OnPrintOut)
+      OnPrintOut(*this, outId, text);
     return;
   }
   if (TGTextStream* stream = FIOStreams->Find(outId)) {

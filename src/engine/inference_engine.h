@@ -49,6 +49,9 @@ class TFactTemplates;
 class TGlobalVariables;
 class TIEDefinedTypes;
 class TIOStreams;
+class TGTextStream;
+class TIETokenizerStream;
+class TStream;
 class TReteNetwork;
 class TRules;
 class TUserFunctions;
@@ -184,6 +187,29 @@ class TInferenceEngine : public TComponent,
   // OnPrintOut, a known name to its stream, any other to OnPrintOut; with
   // no handler for such a name, "Function is unimplemented or unassigned".
   void PrintOut(const std::string& outId, const std::string& text) override;
+
+  // ---- Input, batch and capture.
+  // The next line of a named stream ("" at its end), else of a running
+  // batch (echoed to "t"), else from OnReadLine.
+  virtual std::string ReadLine(const std::string& inId);
+  // The next token of a named tokenizer stream, else of a running batch
+  // (its text echoed to "t"), else from OnReadToken.
+  virtual IStreamToken ReadToken(const std::string& inId);
+  // Runs a file line by line as commands; raises when it cannot be opened.
+  bool Batch(const std::string& fileName);
+  // Executes the source line by line; input read meanwhile comes from the
+  // following lines. The previous batch is restored afterwards, also after
+  // an error, which ends the batch.
+  virtual void BatchFromStream(TStream& source);
+  // Captures output to "t" in a new (or emptied) file; false, with the
+  // capture unchanged, when the file cannot be created.
+  bool DribbleOn(const std::string& fileName);
+  // The stream becomes the capture stream (the previous one is freed).
+  virtual void DribbleOnStream(std::unique_ptr<TGTextStream> stream);
+  // Ends the capture, closing its stream.
+  bool DribbleOff();
+  [[nodiscard]] TGTextStream* CaptureStream() const { return FCaptureStream.get(); }
+  [[nodiscard]] bool BatchRunning() const { return FBatchStream != nullptr; }
 
   // ---- Published properties.
   [[nodiscard]] TDuplicateConstructs DuplicateConstructs() const { return FDuplicateConstructs; }
@@ -434,6 +460,11 @@ class TInferenceEngine : public TComponent,
   TRunStatistics FStatistics;
   TActivation* FFiringActivation = nullptr;
   std::recursive_mutex FLock;
+
+  // Output capture (dribble) and the batch being run (owned by the running
+  // BatchFromStream), both absent normally.
+  std::unique_ptr<TGTextStream> FCaptureStream;
+  TIETokenizerStream* FBatchStream = nullptr;
 };
 
 }  // namespace vettora

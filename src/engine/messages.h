@@ -23,6 +23,14 @@ inline constexpr const char* kStatMeanActivations = "%s mean number of activatio
 inline constexpr const char* kWrongCollectionClass = "Invalid collection class %s for the %s";
 // ---- end of engine facade, run cycle, collections ---------------------------
 
+// ---- Input and output streams -----------------------------------------------
+inline constexpr const char* kInputEventUnassigned =
+    "The %s event has not been implemented or unassigned.\r\nWarning: Implementation of this "
+    "function requires a blocking mechanism, \r\nsuch as ShowModal, or the use of threads";
+inline constexpr const char* kStreamNotTokenizer = "Stream %s cannot be read token by token";
+inline constexpr const char* kNoTokenRead = "The %s event gave no token";
+// ---- end of input and output streams ----------------------------------------
+
 // ---- Rule-language parser ---------------------------------------------------
 inline constexpr const char* kParsingError = "Parsing Error, %s in %s at line %s: %s";
 inline constexpr const char* kErrorsParsingStream = "Errors parsing stream:\r\n%s";
