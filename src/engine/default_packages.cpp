@@ -2,6 +2,7 @@
 #include "engine/default_packages.h"
 
 #include "engine/inference_engine.h"
+#include "functions/math_package.h"
 #include "functions/user_package.h"
 
 namespace vettora {
@@ -11,9 +12,10 @@ namespace vettora {
 TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& engine) {
   (void)engine;
   switch (package) {
+    case pMath:
+      return NewPackage<TMathPackage>(&engine);
     case pStandard:
     case pPredicate:
-    case pMath:
     case pMiscellaneous:
     case pString:
     case pObject:

@@ -20,3 +20,18 @@ inline constexpr const char* kUnknownFunctionClass = "Unknown function class: %s
 // ---- end of function calls, deffunctions and packages ----------------------
 
 }  // namespace vettora
+
+namespace vettora {
+
+// ---- Math package ------------------------------------------------------------
+inline constexpr const char* kExpectedNumericArgument =
+    "Expected numeric argument to %s function call";
+inline constexpr const char* kIntegerDivisionByZero = "Division by zero";
+inline constexpr const char* kFloatDivisionByZero = "Floating point division by zero";
+inline constexpr const char* kIntegerOverflow =
+    "Integer overflow in %s: the result does not fit in 32 bits";
+inline constexpr const char* kRandomBoundNotPositive =
+    "The upper bound of %s must be positive, not %d";
+// ---- end of math package -------------------------------------------------------
+
+}  // namespace vettora
