@@ -2,6 +2,7 @@
 #include "engine/default_packages.h"
 
 #include "engine/inference_engine.h"
+#include "engine/standard_package.h"
 #include "functions/math_package.h"
 #include "functions/user_package.h"
 
@@ -12,9 +13,10 @@ namespace vettora {
 TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& engine) {
   (void)engine;
   switch (package) {
+    case pStandard:
+      return NewPackage<TStandardPackage>(&engine);
     case pMath:
       return NewPackage<TMathPackage>(&engine);
-    case pStandard:
     case pPredicate:
     case pMiscellaneous:
     case pString:

@@ -88,4 +88,8 @@ inline constexpr const char* kNestingTooDeep =
     "Parentheses nested too deeply (more than %d levels)";
 // ---- end of rule-language parser --------------------------------------------
 
+// ---- Standard package -------------------------------------------------------
+inline constexpr const char* kFunctionNeedsEngine = "%s can run only inside an engine";
+// ---- end of standard package ------------------------------------------------
+
 }  // namespace vettora

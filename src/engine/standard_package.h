@@ -1,0 +1,56 @@
+#pragma once
+// TStandardPackage: the core of the rule language — logic and comparison,
+// control structures, variables, output and files, engine commands, fact
+// commands, storage and the multifield functions.
+//
+// The function classes live in files by area (standard_*.cpp); each area
+// files a factory per function name into a TStandardFactories table, and
+// CreateFunctions adds one instance of each function in the package's fixed
+// order.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "functions/user_function.h"
+#include "functions/user_package.h"
+
+namespace vettora {
+
+class TIEContext;
+class TInferenceEngine;
+
+// Common base: a standard function sets its name, help text, signature and
+// argument limits once, at construction.
+class TStandardFunction : public TIEUserFunction {
+ protected:
+  TStandardFunction(const std::string& name, const std::string& help,
+                    const std::string& arguments, int32_t min, int32_t max);
+  // The engine the context evaluates in; raises a clear error when the
+  // context belongs to no engine.
+  [[nodiscard]] TInferenceEngine& EngineOf(TIEContext& context) const;
+};
+
+// Function name -> a maker of a fresh instance.
+using TStandardFactories = std::unordered_map<std::string, std::function<IUserFunction()>>;
+
+// Each area files its functions (standard_*.cpp).
+void RegisterStandardCoreFunctions(TStandardFactories& factories);
+void RegisterStandardFactFunctions(TStandardFactories& factories);
+void RegisterStandardMultifieldFunctions(TStandardFactories& factories);
+
+class TStandardPackage : public TUserPackage {
+ public:
+  using TUserPackage::TUserPackage;
+  [[nodiscard]] std::string ClassName() const override { return "TStandardPackage"; }
+
+  // The names of the package's functions in the order they are added.
+  [[nodiscard]] static const std::vector<std::string>& FunctionOrder();
+
+ protected:
+  void CreateFunctions() override;
+};
+
+}  // namespace vettora
