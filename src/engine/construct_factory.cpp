@@ -8,53 +8,17 @@
 #include "engine/fact_sets.h"
 #include "engine/inference_engine.h"
 #include "engine/rules.h"
-#include "matching/rete_network.h"
 #include "matching/rule.h"
 
 namespace vettora {
 
-namespace {
+TRule* NewParsedRule(TInferenceEngine& engine) { return new TRule(&engine, TRule::TUnfiled{}); }
 
-// Keeps the engine's duplicate policy at dcIgnore for one scope, so that
-// making a construct under a default name cannot displace one that the
-// user gave that name.
-class TIgnoreDuplicates {
- public:
-  explicit TIgnoreDuplicates(TInferenceEngine& engine)
-      : FEngine(engine), FSaved(engine.DuplicateConstructs()) {
-    engine.SetDuplicateConstructs(dcIgnore);
-  }
-  ~TIgnoreDuplicates() { FEngine.SetDuplicateConstructs(FSaved); }
-  TIgnoreDuplicates(const TIgnoreDuplicates&) = delete;
-  TIgnoreDuplicates& operator=(const TIgnoreDuplicates&) = delete;
-
- private:
-  TInferenceEngine& FEngine;
-  TDuplicateConstructs FSaved;
-};
-
-}  // namespace
-
-TRule* NewParsedRule(TInferenceEngine& engine) {
-  TRule* rule = nullptr;
-  {
-    TIgnoreDuplicates ignore(engine);
-    rule = new TRule(&engine);
-  }
-  // Out of the collection and the network again; the engine still owns it
-  // and it keeps the engine, which adding patterns needs.
-  engine.Rules().Forget(*rule);
-  engine.ReteNetwork().RemoveRule(*rule);
-  TRule::TUpdateGuard guard(*rule);
-  rule->ClearPatterns();
-  rule->ClearBindings();
-  guard.End();
-  return rule;
-}
-
+// RegisterRule files the rule (duplicate policy, compilation, OnAddRule)
+// and lets the engine detach it should the engine go first.
 bool AddParsedRule(TInferenceEngine& engine, TRule* rule) {
   std::unique_ptr<TRule> owned(rule);
-  engine.Rules().Add(*rule);
+  engine.RegisterRule(*rule);
   if (engine.Rules().Find(rule->RuleName()) != rule) return false;
   (void)owned.release();
   return true;

@@ -2,14 +2,14 @@
 // How the parser makes the engine-owned constructs it builds -- rules and
 // fact sets -- and hands them to the engine once they are complete.
 //
-// A rule or fact set made with the engine as owner belongs to the engine
-// (its collections free it when it is removed), but making one also files
-// it in the engine's collection at once, under a default name, before the
-// parser has read a word of it. These helpers take the new construct out
-// of its collection again, so that a construct under construction is
-// never seen by the engine (no compilation, no activations, no name
-// clash), and file it when the parser adds it. A construct that fails is
-// simply deleted.
+// A rule or fact set the parser builds belongs to the engine (its
+// collections free it when it is removed) but stays out of the engine's
+// collection until it is complete, so that a construct under construction
+// is never seen by the engine (no compilation, no activations, no name
+// clash). A rule is made unfiled from the start (TRule::TUnfiled): filing
+// it early and taking it out again would cost a compilation and a removal
+// per rule. A fact set is taken out of its collection right after it is
+// made. A construct that fails is simply deleted.
 
 namespace vettora {
 

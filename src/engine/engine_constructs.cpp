@@ -61,9 +61,9 @@ void TInferenceEngine::RenameFactTemplate(const std::string& oldName, const std:
 
 void TInferenceEngine::RemoveTemplateDependents(const IFactTemplate& factTemplate) {
   if (!factTemplate) return;
-  // Queued facts of the template cannot be reached through the fact list;
-  // the queues are drained within every assertion and retraction, so they
-  // are empty whenever a template can be removed.
+  // Facts queued for later assertion would otherwise be asserted against
+  // a template the engine no longer has.
+  (void)FFacts->TakeQueuedFactsOf(factTemplate.Get());
   FFacts->RetractFactsOf(factTemplate.Get());
   RemoveFactSetLinesOf(factTemplate.Get());
   RemoveRulesOnTemplate(factTemplate.Get());
@@ -114,6 +114,9 @@ void TInferenceEngine::CarryOverDependents(const IFactTemplate& old, const IFact
         ruleTexts.push_back(entry.Value->Text());
         break;
       }
+  // Queued work on the old template is taken aside and queued again on the
+  // new one, so that draining it meanwhile cannot use the old template.
+  TFactList::TQueuedFacts queued = FFacts->TakeQueuedFactsOf(old.Get());
   FFacts->RetractFactsOf(old.Get());
   RemoveRulesOnTemplate(old.Get());
   FFactTemplates->Table().Put(now->Name(), now);
@@ -122,6 +125,11 @@ void TInferenceEngine::CarryOverDependents(const IFactTemplate& old, const IFact
     fact->SetTemplate(now);
     Assert(fact);
   }
+  for (bool assert : {true, false})
+    for (const IFact& fact : assert ? queued.Assertions : queued.Retractions) {
+      fact->SetTemplate(now);
+      FFacts->QueueFact(fact, assert);
+    }
   for (TFactSet* set : *FFactSets) set->ReparseFactsOf(old.Get());
   for (const std::string& text : ruleTexts) Parser().ExecuteText(text);
 }

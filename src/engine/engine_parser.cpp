@@ -25,6 +25,16 @@ void TEngineTextFallback::ExecuteText(const std::string&) {
   throw EIEException(FormatMessage(kUnableToParseStrings, {"dtFunCall"}));
 }
 
+void TEngineTextFallback::ExecuteStream(TStream&) {
+  throw EIEException(FormatMessage(kUnableToParseStrings, {"dtFunCall"}));
+}
+
+bool TEngineTextFallback::ParseFacts(TStream&) {
+  throw EIEException(FormatMessage(kUnableToParseStrings, {"dtFact"}));
+}
+
+std::string TEngineTextFallback::PrintFact(const TFact& fact) { return fact.Text(); }
+
 std::string TEngineTextFallback::PrintRule(const TRule& rule) {
   return "(defrule " + rule.RuleName() + ")";
 }

@@ -23,6 +23,7 @@ class TFunctionCall;
 class TIEDefinedType;
 class TIEPattern;
 class TRule;
+class TStream;
 class TIEUserFunction;
 
 class IEngineParser {
@@ -38,8 +39,16 @@ class IEngineParser {
   // Runs rule-language text in the engine: constructs are added, commands
   // executed (re-making rules from their text).
   virtual void ExecuteText(const std::string& text) = 0;
+  // The same over a stream, read from its position to its end.
+  virtual void ExecuteStream(TStream& source) = 0;
+  // Reads facts to the end of the stream and asserts each one; false when
+  // an error was collected rather than raised.
+  virtual bool ParseFacts(TStream& source) = 0;
 
   // ---- Printing.
+  // A fact as it is written inside a construct (a fact set's line): in the
+  // form the parser reads back, fuzzy values by their term or shape.
+  [[nodiscard]] virtual std::string PrintFact(const TFact& fact) = 0;
   [[nodiscard]] virtual std::string PrintFactTemplate(const TFactTemplate& factTemplate) = 0;
   [[nodiscard]] virtual std::string PrintTemplateSlot(const TFactSlot& slot) = 0;
   [[nodiscard]] virtual std::string PrintFactSet(const TFactSet& factSet) = 0;
@@ -55,6 +64,10 @@ class TEngineTextFallback : public IEngineParser {
   IFact ParseFact(const std::string& text) override;
   IIEValue ParseValue(const std::string& text) override;
   void ExecuteText(const std::string& text) override;
+  void ExecuteStream(TStream& source) override;
+  bool ParseFacts(TStream& source) override;
+  // The fact's own Text.
+  std::string PrintFact(const TFact& fact) override;
   std::string PrintFactTemplate(const TFactTemplate& factTemplate) override;
   std::string PrintTemplateSlot(const TFactSlot& slot) override;
   std::string PrintFactSet(const TFactSet& factSet) override;

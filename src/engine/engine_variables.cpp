@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/collection_text.h"
 #include "engine/inference_engine.h"
 #include "matching/context.h"
 
@@ -38,6 +39,30 @@ void TGlobalVariables::ResetValues() {
 void TGlobalVariables::ClearAll() {
   Clear();
   if (Engine()) Engine()->RootContext()->ClearBindings();
+}
+
+std::vector<std::string> TEngineVariables::Texts() const {
+  std::vector<std::string> texts;
+  if (!FEngine) return texts;
+  texts.reserve(size_t(Count()));
+  for (const auto& entry : *this)
+    texts.push_back(GlobalDefinitionText(*FEngine, entry.Key, entry.Value));
+  return texts;
+}
+
+std::string TEngineVariables::Text() const {
+  std::string text;
+  for (const std::string& definition : Texts()) text += "(defglobal " + definition + ")\r\n";
+  return text;
+}
+
+void TGlobalVariables::Assign(const TGlobalVariables& source) {
+  if (&source == this) return;
+  std::string text = source.Text();
+  TGHashtableUpdate update(*this);
+  ClearAll();
+  TakeTableSettings(*this, source);
+  if (!text.empty() && Engine()) Engine()->Parser().ExecuteText(text);
 }
 
 }  // namespace vettora

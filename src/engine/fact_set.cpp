@@ -97,8 +97,14 @@ void TFactSet::ReparseAll() {
 
 IFact TFactSet::Parse(const std::string& text) const { return FEngine->ParseFact(text); }
 
+// The line is the fact as the engine's printer writes it: a fact's own Text
+// shows a fuzzy value in a form that does not parse, and the line is what
+// the set is parsed from again. A set being built by the parser has no
+// engine yet but is owned by it.
 int32_t TFactSet::AddFact(const IFact& fact) {
-  return FFacts.Add(fact ? fact->Text() : std::string(), fact);
+  if (!fact) return FFacts.Add(std::string(), fact);
+  TInferenceEngine* engine = FEngine ? FEngine : dynamic_cast<TInferenceEngine*>(Owner());
+  return FFacts.Add(engine ? engine->Parser().PrintFact(*fact) : fact->Text(), fact);
 }
 
 IFact TFactSet::FactAt(int32_t index) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "engine/construct_factory.h"
 #include "engine/fact_set.h"
 #include "engine/inference_engine.h"
 #include "values/exceptions.h"
@@ -57,6 +58,30 @@ std::string TFactSets::Text() const {
   std::string text;
   for (const TFactSet* set : FItems) text += set->Text();
   return text;
+}
+
+std::vector<std::string> TFactSets::OwnTexts() const {
+  std::vector<std::string> texts;
+  for (const TFactSet* set : FItems)
+    if (set->Owner() == FEngine) texts.push_back(set->Text());
+  return texts;
+}
+
+void TFactSets::Assign(const TFactSets& source) {
+  if (&source == this) return;
+  // Taken first: clearing frees the sets this engine owns.
+  std::vector<TFactSet*> sets(source.FItems.begin(), source.FItems.end());
+  Clear();
+  for (const TFactSet* set : sets) {
+    TFactSet* copy = NewParsedFactSet(*FEngine);
+    try {
+      copy->Assign(*set);
+    } catch (...) {
+      delete copy;
+      throw;
+    }
+    AddParsedFactSet(*FEngine, copy);
+  }
 }
 
 }  // namespace vettora

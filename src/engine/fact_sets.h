@@ -39,6 +39,13 @@ class TFactSets : public TObject {
 
   // The concatenated `deffacts` texts.
   [[nodiscard]] std::string Text() const;
+  // The `deffacts` text of each set the engine owns, in order: the stored
+  // list (sets owned by other components store themselves).
+  [[nodiscard]] std::vector<std::string> OwnTexts() const;
+
+  // Empties the collection, then adds for each source set a new set owned
+  // by the engine and assigned from it.
+  void Assign(const TFactSets& source);
 
   auto begin() const { return FItems.begin(); }
   auto end() const { return FItems.end(); }

@@ -3,8 +3,11 @@
 
 #include <vector>
 
+#include "engine/collection_text.h"
+#include "engine/defined_types.h"
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "engine/printer_layout.h"
 #include "values/exceptions.h"
 #include "values/format.h"
 
@@ -81,6 +84,126 @@ void TFactTemplates::Clear() {
 void TFactTemplates::Detach(const IFactTemplate& factTemplate) {
   if (factTemplate && factTemplate->Engine() == static_cast<IFactEngine*>(FEngine))
     factTemplate->SetEngine(nullptr);
+}
+
+// ---- Texts ---------------------------------------------------------------------------
+
+std::vector<IFactTemplate> TFactTemplates::ParentsFirst() const {
+  std::vector<TFactTemplate*> items;
+  items.reserve(size_t(FTable.Count()));
+  for (const auto& entry : FTable) items.push_back(entry.Value.Get());
+  // Only a parent filed here constrains the order; one of another engine
+  // (or one replaced since) is written elsewhere, if at all.
+  auto parentOf = [this](TFactTemplate* t) -> TFactTemplate* {
+    const IFactTemplate& parent = t->Parent();
+    return parent && Find(parent->Name()) == parent ? parent.Get() : nullptr;
+  };
+  std::vector<IFactTemplate> ordered;
+  ordered.reserve(items.size());
+  for (TFactTemplate* t : vettora::ParentsFirst(items, parentOf, kFactTemplatesCorrupted))
+    ordered.emplace_back(t);
+  return ordered;
+}
+
+std::vector<std::string> TFactTemplates::Texts() const {
+  std::vector<std::string> texts;
+  for (const IFactTemplate& t : ParentsFirst()) texts.push_back(t->Text());
+  return texts;
+}
+
+std::string TFactTemplates::Text() const {
+  std::string text;
+  for (const std::string& item : Texts()) text += item + "\r\n";
+  return text;
+}
+
+// ---- Copying -------------------------------------------------------------------------
+
+void TFactTemplates::Assign(const TFactTemplates& source) {
+  if (&source == this) return;
+  std::vector<std::string> gone;
+  std::vector<IFactTemplate> differing;
+  for (const auto& entry : FTable) {
+    IFactTemplate theirs = source.Find(entry.Key);
+    if (!theirs)
+      gone.push_back(entry.Key);
+    else if (!entry.Value->Equals(*theirs))
+      differing.push_back(theirs);
+  }
+  for (const std::string& name : gone) Remove(name);
+  for (const IFactTemplate& theirs : differing) TakeOver(theirs);
+  TakeTableSettings(FTable, source.FTable);
+  for (const IFactTemplate& theirs : source.ParentsFirst()) {
+    IFactTemplate mine = Find(theirs->Name());
+    if (mine == theirs) continue;
+    if (mine)
+      mine->Assign(*theirs);
+    else
+      TakeOver(theirs);
+  }
+  LinkParents(source);
+}
+
+// Files a copy of `source` made for this engine, replacing (with its
+// dependents carried over) a template of that name whatever the duplicate
+// policy: a copy must end up equal to its source.
+void TFactTemplates::TakeOver(const IFactTemplate& source) {
+  IFactTemplate copy = MakeRef<TFactTemplate>(source->Name(), FEngine);
+  copy->Assign(*source);
+  if (IFactTemplate old = Find(copy->Name())) {
+    Replace(old, copy);
+    return;
+  }
+  if (copy->SlotCount() == 0) copy->AddMultiSlot(kImpliedSlotName, EmptyListValue());
+  FTable.Put(copy->Name(), copy);
+  FEngine->RaiseNewFactTemplate(copy);
+}
+
+// A copied template drops a parent of another engine; this engine's
+// template of the parent's name stands in for it.
+void TFactTemplates::LinkParents(const TFactTemplates& source) {
+  for (const auto& entry : source.FTable) {
+    const IFactTemplate& parent = entry.Value->Parent();
+    IFactTemplate mine = Find(entry.Key);
+    if (!mine || mine == entry.Value) continue;
+    mine->SetParent(parent ? Find(parent->Name()) : IFactTemplate());
+  }
+}
+
+// ---- Tree view -----------------------------------------------------------------------
+
+namespace {
+
+// "ATOM, STRING": the kinds a type statement can name, as the editors list
+// them.
+std::string KindList(TIETypes types) {
+  std::string words = printer_layout::KindWords(types);
+  std::string list;
+  for (char c : words) list += c == ' ' ? std::string(", ") : std::string(1, c);
+  return list;
+}
+
+void AddSlotNode(TTreeNode& parent, const TFactSlot& slot) {
+  TTreeNode& node = parent.Add(slot.Name());
+  std::string prefix = slot.IsMultiSlot() ? "Type: (Multislot) " : "Type: ";
+  if (const IIEDefinedType& type = slot.ExtendedTypeInfo()) {
+    TTreeNode& typeNode = node.Add(prefix + (type->Implicit() ? std::string() : type->Name()));
+    for (const std::string& line : TrimmedLines(type->AsText()))
+      if (!line.empty()) typeNode.Add(line);
+  } else {
+    node.Add(prefix + KindList(slot.SlotType()));
+  }
+  if (slot.SlotDefault()) node.Add("Default: " + slot.SlotDefault()->AsText());
+}
+
+}  // namespace
+
+void TFactTemplates::CopyToTree(TTreeNode& root) const {
+  for (const auto& entry : FTable) {
+    TTreeNode& node = root.Add(entry.Value->Name());
+    node.Add(entry.Value->Comment());
+    for (const IFactSlot& slot : entry.Value->SlotsInOrder()) AddSlotNode(node, *slot);
+  }
 }
 
 }  // namespace vettora

@@ -9,7 +9,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "engine/tree_node.h"
 #include "knowledge/fact_template.h"
 #include "values/object.h"
 #include "values/string_hashtable.h"
@@ -50,7 +52,32 @@ class TFactTemplates : public TObject {
   // depends on templates (queues, network, facts, rules).
   void Clear();
 
+  // The templates with every parent before its children: first those
+  // without a parent in enumeration order, then the others ("Fact
+  // templates inheritance structure corrupted" for a parent cycle).
+  [[nodiscard]] std::vector<IFactTemplate> ParentsFirst() const;
+  // Each template's text in ParentsFirst order -- the stored list, which
+  // reads back with every "extends" resolvable.
+  [[nodiscard]] std::vector<std::string> Texts() const;
+  // The same texts, each followed by CR LF.
+  [[nodiscard]] std::string Text() const;
+
+  // Makes this collection equal to `source` (of another engine, usually):
+  // templates the source lacks are removed, differing ones replaced by
+  // copies made for this engine (their dependents carried over), the
+  // table settings taken, missing ones copied and added. Parents are
+  // linked to this engine's templates of the parents' names.
+  void Assign(const TFactTemplates& source);
+
+  // One node per template (enumeration order): its name, a first child
+  // with its comment, then one child per slot in definition order, with
+  // the slot's type ("Type: " or "Type: (Multislot) " and the kinds, or
+  // the defined type's tree) and "Default: " with the default's text.
+  void CopyToTree(TTreeNode& root) const;
+
  private:
+  void TakeOver(const IFactTemplate& source);
+  void LinkParents(const TFactTemplates& source);
   void Detach(const IFactTemplate& factTemplate);
 
   TInferenceEngine* FEngine;  // not owned

@@ -28,10 +28,13 @@
 #include "engine/default_packages.h"
 #include "engine/engine_events.h"
 #include "engine/engine_parser.h"
+#include "engine/ie_parser.h"
+#include "engine/text_line.h"
 #include "functions/duplicate_constructs.h"
 #include "functions/function_package.h"
 #include "functions/reasoner.h"
 #include "fuzzy/fuzzy_parser.h"
+#include "fuzzy/singletons_parser.h"
 #include "knowledge/defined_type_reasoner.h"
 #include "knowledge/fact_engine.h"
 #include "matching/agenda.h"
@@ -55,6 +58,8 @@ class TStream;
 class TReteNetwork;
 class TRules;
 class TUserFunctions;
+class TPropertyStore;
+class TVorlanEngineParser;
 
 // The objects an engine owns, made in its constructor by CreateCollection.
 enum TCollectionKind : uint8_t {
@@ -82,6 +87,7 @@ class TInferenceEngine : public TComponent,
                          public IFactEngine,
                          public IDefinedTypeReasoner,
                          public IFuzzyParser,
+                         public ISingletonsParser,
                          public IRuleEngine,
                          public IAgendaEngine {
  public:
@@ -211,6 +217,113 @@ class TInferenceEngine : public TComponent,
   [[nodiscard]] TGTextStream* CaptureStream() const { return FCaptureStream.get(); }
   [[nodiscard]] bool BatchRunning() const { return FBatchStream != nullptr; }
 
+  // ---- Knowledge-base text, loading and saving (engine_load_save.cpp).
+  // The whole knowledge base as rule-language text: a header of comment
+  // lines with the counts, the fact-duplication setting, then one section
+  // per non-empty part; every line ends with CR LF.
+  virtual std::string GetText();
+  // Clears the engine, reads and executes the whole text, then resets; the
+  // parser's previous input comes back also after an error.
+  virtual void SetText(const std::string& text);
+  // Reads and executes the text without clearing or resetting.
+  virtual void ExecuteText(const std::string& text, bool flag = true);
+  // Each line on its own, errors swallowed: a line with a fact attached is
+  // parsed as a fact and asserted, any other is executed.
+  virtual void ExecuteLines(const TTextLines& lines);
+  // SetText / GetText over a stream or a file. A file that cannot be
+  // opened (or created) raises EGStreamError naming it.
+  virtual void LoadFromStream(TStream& stream);
+  virtual void SaveToStream(TStream& stream);
+  void LoadFromFile(const std::string& fileName);
+  void SaveToFile(const std::string& fileName);
+  // Per kind. Loading defined types, templates or rules first empties that
+  // collection; loading facts asserts them and empties nothing. Saving
+  // writes each item's text followed by CR LF.
+  virtual void LoadDefinedTypesFromStream(TStream& stream);
+  virtual void SaveDefinedTypesToStream(TStream& stream);
+  void LoadDefinedTypesFromFile(const std::string& fileName);
+  void SaveDefinedTypesToFile(const std::string& fileName);
+  virtual void LoadFactsFromStream(TStream& stream);
+  virtual void SaveFactsToStream(TStream& stream);
+  void LoadFactsFromFile(const std::string& fileName);
+  void SaveFactsToFile(const std::string& fileName);
+  // Writes only the facts whose template has that name.
+  virtual void SaveFactsOfTemplate(TStream& stream, const std::string& templateName);
+  virtual void LoadFactTemplatesFromStream(TStream& stream);
+  virtual void SaveFactTemplatesToStream(TStream& stream);
+  void LoadFactTemplatesFromFile(const std::string& fileName);
+  void SaveFactTemplatesToFile(const std::string& fileName);
+  virtual void LoadRulesFromStream(TStream& stream);
+  virtual void SaveRulesToStream(TStream& stream);
+  void LoadRulesFromFile(const std::string& fileName);
+  void SaveRulesToFile(const std::string& fileName);
+
+  // ---- One construct from a text (engine_parse_entries.cpp). Each makes
+  // the text the parser's input for one construct and restores the
+  // previous input afterwards, also after an error. Without a rule-language
+  // parser plugged in they raise.
+  // A value of `kind` (a TIEType) made from the text; kinds that cannot be
+  // made from text raise "Unable to parse strings of %s at this time".
+  IIEValue ParseValue(const std::string& text, int32_t kind);
+  IIEDefinedType ParseDefinedType(const std::string& text);
+  // One "(slot value...)" into the fact; answers the slot name.
+  std::string ParseFactSlot(TFact& fact, const std::string& text);
+  // Owned by the engine but not in its collection: the caller adds it.
+  TFactSet* ParseFactSet(const std::string& text);
+  IFunCall ParseFunCall(const std::string& text);
+  IFactTemplate ParseFactTemplate(const std::string& text);
+  IFactSlot ParseFactTemplateSlot(const std::string& text, TFactTemplate* owner = nullptr);
+  IInterpretedFunction ParseFunction(const std::string& text);
+  // A value evaluated as a fuzzy expression of the type's fuzzy variable.
+  IIEValue ParseFuzzyExpression(const std::string& text, const TIEDefinedType& type);
+  IFuzzySet ParseFuzzySet(const std::string& text, TIFuzzyVariable& variable);
+  IFuzzyVariable ParseFuzzyVariable(const std::string& text);
+  void ParseGlobalVariables(const std::string& text);
+  // "?*name* = value": answers the name and stores the value.
+  std::string ParseVariable(const std::string& text, IIEValue& value);
+  IIEValue ParseList(const std::string& text);
+  // One function call, evaluated in the root context.
+  IIEValue EvaluateFunCall(const std::string& text);
+  // Owned by the engine but not in its collection: the caller adds it.
+  TRule* ParseRule(const std::string& text);
+  void ParseRulePatterns(TRule& rule, const std::string& text);
+  void ParseRuleActions(TRule& rule, const std::string& text);
+  ISingletonsVector ParseFuzzyPoints(const std::string& text) override;
+  // A value for a fact slot, checked against the slot's kinds.
+  IIEValue ParseFactSlotValue(const TFactSlot& slot, const std::string& text);
+  // The same for a slot given by kinds and defined type (fuzzy slots).
+  IIEValue ParseSlotValue(const std::string& text, TIETypes types,
+                          const IIEDefinedType& definedType, const std::string& slotName);
+
+  // ---- The parser's events: reading or setting them here reads or sets
+  // them on the plugged-in parser (setting raises without one).
+  [[nodiscard]] const TIEParser::TParseEvent& OnParse() const;
+  void SetOnParse(TIEParser::TParseEvent handler);
+  [[nodiscard]] const TIEParser::TParseDefinedTypeEvent& OnParseDefinedType() const;
+  void SetOnParseDefinedType(TIEParser::TParseDefinedTypeEvent handler);
+  [[nodiscard]] const TIEParser::TParseFactEvent& OnParseFact() const;
+  void SetOnParseFact(TIEParser::TParseFactEvent handler);
+  [[nodiscard]] const TIEParser::TParseFactSetEvent& OnParseFactSet() const;
+  void SetOnParseFactSet(TIEParser::TParseFactSetEvent handler);
+  [[nodiscard]] const TIEParser::TParseFactTemplateEvent& OnParseFactTemplate() const;
+  void SetOnParseFactTemplate(TIEParser::TParseFactTemplateEvent handler);
+  [[nodiscard]] const TIEParser::TParseFunctionEvent& OnParseFunction() const;
+  void SetOnParseFunction(TIEParser::TParseFunctionEvent handler);
+  [[nodiscard]] const TIEParser::TParseFunCallEvent& OnParseFunCall() const;
+  void SetOnParseFunCall(TIEParser::TParseFunCallEvent handler);
+  [[nodiscard]] const TIEParser::TParseFuzzySetEvent& OnParseFuzzySet() const;
+  void SetOnParseFuzzySet(TIEParser::TParseFuzzySetEvent handler);
+  [[nodiscard]] const TIEParser::TParseFuzzyVariableEvent& OnParseFuzzyVariable() const;
+  void SetOnParseFuzzyVariable(TIEParser::TParseFuzzyVariableEvent handler);
+  [[nodiscard]] const TIEParser::TParseSingletonsEvent& OnParseSingletons() const;
+  void SetOnParseSingletons(TIEParser::TParseSingletonsEvent handler);
+  [[nodiscard]] const TIEParser::TParseVariableEvent& OnParseVariable() const;
+  void SetOnParseVariable(TIEParser::TParseVariableEvent handler);
+  [[nodiscard]] const TIEParser::TParsePatternEvent& OnParsePattern() const;
+  void SetOnParsePattern(TIEParser::TParsePatternEvent handler);
+  [[nodiscard]] const TIEParser::TParseRuleEvent& OnParseRule() const;
+  void SetOnParseRule(TIEParser::TParseRuleEvent handler);
+
   // ---- Published properties.
   [[nodiscard]] TDuplicateConstructs DuplicateConstructs() const { return FDuplicateConstructs; }
   void SetDuplicateConstructs(TDuplicateConstructs value) { FDuplicateConstructs = value; }
@@ -247,6 +360,22 @@ class TInferenceEngine : public TComponent,
   void SetTypeChecks(TTypeChecks value) { FTypeChecks = value; }
   [[nodiscard]] TConstructWatches Watch() const { return FWatch; }
   void SetWatch(TConstructWatches value) { FWatch = value; }
+
+  // ---- Copying and stored properties (engine_assign.cpp,
+  // engine_properties.cpp).
+  // Clears this engine and copies the source's parser settings and events,
+  // its settings and its knowledge base: functions, defined types, fact
+  // templates, globals, fact sets, facts and rules. Packages are not
+  // copied. TypeChecks is empty during the copy and the source's value
+  // afterwards, also after an error.
+  virtual void Assign(const TInferenceEngine& source);
+  // Writes the published properties that differ from their defaults (the
+  // collections' table settings and their non-empty lists always), in
+  // declaration order, then "FactsList" and "FactSets".
+  void WriteProperties(TPropertyStore& store);
+  // Applies each stored property in the store's order; an unknown name or
+  // a value that does not fit raises.
+  void ReadProperties(const TPropertyStore& store);
 
   // ---- Collections.
   [[nodiscard]] TIEAgenda& Agenda() const { return *FAgenda; }
@@ -393,6 +522,12 @@ class TInferenceEngine : public TComponent,
 
   template <class T>
   std::unique_ptr<T> MakeCollection(TCollectionKind kind);
+  // The plugged-in rule-language parser; raises when there is none.
+  [[nodiscard]] TVorlanEngineParser& VorlanParser() const;
+  template <class E>
+  [[nodiscard]] const E& ParserEvent(E TIEParser::*member) const;
+  template <class E>
+  void SetParserEvent(E TIEParser::*member, E handler);
   void ConstructCollections();
   void CreateSpecialConstructs();
   void DropSpecialConstructs();

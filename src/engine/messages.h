@@ -92,4 +92,37 @@ inline constexpr const char* kNestingTooDeep =
 inline constexpr const char* kFunctionNeedsEngine = "%s can run only inside an engine";
 // ---- end of standard package ------------------------------------------------
 
+// ---- Standard package: facts, storage and multifields -----------------------
+inline constexpr const char* kCannotBackchain = "Cannot backchain on special CEs: %s";
+// The comment of the goal template that do-backward-chaining makes.
+inline constexpr const char* kGoalSeekerComment = "Goal seeker for ";
+inline constexpr const char* kInvalidMultifieldRange =
+    "Invalid multifield begin and end parameters: %d, %d";
+// ---- end of standard package: facts, storage and multifields ----------------
+
+// ---- Standard package: logic, control, output, files, engine commands ------
+inline constexpr const char* kSyntaxError = "Syntax Error: %s";
+inline constexpr const char* kMissingThen = "Missing \"then\" in an IF statement";
+inline constexpr const char* kMissingCatchOrFinally =
+    "Missing catch or finally statement for try block";
+inline constexpr const char* kInvalidFileAccess = "Invalid File Access Specifier: \"%s\"";
+inline constexpr const char* kCannotWatch = "Cannot watch %s";
+inline constexpr const char* kCannotUnwatch = "Cannot unwatch %s";
+// A format directive the control string cannot use.
+inline constexpr const char* kBadFormatDirective = "Invalid format directive: \"%s\"";
+// ---- end of standard package: logic, control, output, files, commands ------
+
+// ---- Knowledge-base text, loading and parse entries --------------------------
+inline constexpr const char* kNoRuleLanguageParser =
+    "No rule-language parser is plugged into the engine";
+// ---- end of knowledge-base text, loading and parse entries -------------------
+
+// ---- Collections: texts, copies and stored properties -----------------------
+inline constexpr const char* kFactTemplatesCorrupted =
+    "Fact templates inheritance structure corrupted";
+inline constexpr const char* kDefinedTypesCorrupted = "Defined types inheritance structure corrupted";
+inline constexpr const char* kUnknownStoredProperty = "Unknown stored property: %s";
+inline constexpr const char* kBadStoredSetting = "Invalid value for stored property %s: %s";
+// ---- end of collections: texts, copies and stored properties ----------------
+
 }  // namespace vettora

@@ -81,11 +81,12 @@ std::string TIEPrinter::PrintFactSet(const TFactSet& factSet) const {
 // ---- Templates --------------------------------------------------------------------
 
 std::string TIEPrinter::PrintTemplateSlot(const TFactSlot& slot) const {
-  return vettora::PrintTemplateSlot(slot);
+  return vettora::PrintTemplateSlot(slot, [this](const IIEValue& v) { return ValueText(v); });
 }
 
 std::string TIEPrinter::PrintFactTemplate(const TFactTemplate& factTemplate) const {
-  return vettora::PrintFactTemplate(factTemplate);
+  return vettora::PrintFactTemplate(factTemplate,
+                                    [this](const IIEValue& v) { return ValueText(v); });
 }
 
 // ---- Function calls and functions -------------------------------------------------

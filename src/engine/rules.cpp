@@ -1,10 +1,15 @@
 // TRules: filing, removal and ownership of an engine's rules.
 #include "engine/rules.h"
 
+#include <algorithm>
 #include <vector>
 
+#include "engine/collection_text.h"
+#include "engine/construct_factory.h"
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "engine/vorlan_engine_parser.h"
+#include "matching/rete_network.h"
 #include "matching/rule.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -82,6 +87,58 @@ void TRules::Clear() {
 
 void TRules::ResetFired() {
   for (const auto& entry : FTable) entry.Value->ResetFired();
+}
+
+std::vector<std::string> TRules::Texts() const {
+  std::vector<std::string> texts;
+  texts.reserve(size_t(FTable.Count()));
+  for (const auto& entry : FTable) texts.push_back(entry.Value->Text());
+  return texts;
+}
+
+std::string TRules::Text() const {
+  std::vector<std::string> lines = Texts();
+  for (std::string& line : lines) line += "\r\n";
+  std::sort(lines.begin(), lines.end());
+  std::string text;
+  for (const std::string& line : lines) text += line;
+  return text;
+}
+
+void TRules::Assign(const TRules& source) {
+  if (&source == this) return;
+  TGHashtableUpdate update(FTable);
+  // Taken first: clearing may free rules the source still lists (when it
+  // refers to rules of this engine).
+  std::vector<std::pair<TRule*, std::string>> rules;
+  for (const auto& entry : source.FTable) {
+    TRule* rule = entry.Value;
+    bool mine = rule->Owner() == static_cast<TComponent*>(FEngine);
+    rules.emplace_back(mine ? rule : nullptr, mine ? std::string() : rule->Text());
+  }
+  // A rule of this engine kept across the copy must not be freed by Clear.
+  for (const auto& [rule, text] : rules)
+    if (rule && Forget(*rule)) FEngine->ReteNetwork().RemoveRule(*rule);
+  Clear();
+  TakeTableSettings(FTable, source.FTable);
+  for (const auto& [rule, text] : rules) {
+    if (rule)
+      Add(*rule);
+    else
+      AddParsedRule(*FEngine, ConstructParser(*FEngine, "rules").ParseRule(text));
+  }
+}
+
+void TRules::CopyToTree(TTreeNode& root) const {
+  for (const auto& entry : FTable) {
+    const TRule& rule = *entry.Value;
+    std::string label = rule.RuleName();
+    if (!rule.Comment().empty()) label += "  \"" + rule.Comment() + "\"";
+    TTreeNode& node = root.Add(label);
+    std::vector<std::string> lines = TrimmedLines(rule.Text());
+    for (size_t i = 1; i < lines.size(); ++i)
+      if (!lines[i].empty()) node.Add(lines[i]);
+  }
 }
 
 }  // namespace vettora

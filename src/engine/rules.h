@@ -6,7 +6,9 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "engine/tree_node.h"
 #include "values/object.h"
 #include "values/string_hashtable.h"
 
@@ -28,6 +30,8 @@ class TRules : public TObject {
   // The rule filed under that name, or null.
   [[nodiscard]] TRule* Find(std::string_view name) const;
   [[nodiscard]] const TTable& Table() const { return FTable; }
+  // The table, for its settings (capacity, load factor, hash method).
+  [[nodiscard]] TGCustomHashtable& TableSettings() { return FTable; }
 
   // Files the rule under its name: the same rule again changes nothing;
   // another rule of that name is removed (dcOverwrite), kept while the new
@@ -47,6 +51,22 @@ class TRules : public TObject {
   void Clear();
   // Clears every rule's fired mark.
   void ResetFired();
+
+  // Each rule's text in enumeration order: the stored list.
+  [[nodiscard]] std::vector<std::string> Texts() const;
+  // Each rule's text followed by CR LF, the lines sorted as strings (so by
+  // rule name, in effect).
+  [[nodiscard]] std::string Text() const;
+
+  // Empties the collection and takes the source's table settings and
+  // rules: a rule this engine owns is filed as it is, any other is made
+  // again from its text in this engine.
+  void Assign(const TRules& source);
+
+  // One node per rule (enumeration order): the name, followed by two
+  // blanks and the quoted comment when there is one; a child per further
+  // line of the rule's text, trimmed.
+  void CopyToTree(TTreeNode& root) const;
 
  private:
   TInferenceEngine* FEngine;  // not owned

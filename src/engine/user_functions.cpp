@@ -1,9 +1,13 @@
 // TUserFunctions: filing an engine's functions under the duplicate policy.
 #include "engine/user_functions.h"
 
+#include <algorithm>
+#include <limits>
 #include <vector>
 
+#include "engine/collection_text.h"
 #include "engine/inference_engine.h"
+#include "engine/vorlan_engine_parser.h"
 #include "functions/interpreted_function.h"
 #include "functions/messages.h"
 #include "values/exceptions.h"
@@ -40,7 +44,11 @@ void TUserFunctions::Add(const std::string& name, const IUserFunction& function)
     }
   }
   FTable.Put(name, function);
-  if (IsDeffunction(*function)) ++FDeffunctionCount;
+  if (IsDeffunction(*function)) {
+    ++FDeffunctionCount;
+    if (FLastSequence < std::numeric_limits<int32_t>::max()) ++FLastSequence;
+    static_cast<TInterpretedFunction&>(*function).SetDefinitionSequence(FLastSequence);
+  }
   function->AddReasoner(FEngine);
   FEngine->RaiseAddUserFunction(function);
 }
@@ -78,6 +86,62 @@ void TUserFunctions::Clear() {
   FTable.Clear();
   FDeffunctionCount = 0;
   for (const IUserFunction& function : all) function->RemoveReasoner(FEngine);
+}
+
+std::vector<IUserFunction> TUserFunctions::Deffunctions() const {
+  std::vector<IUserFunction> list;
+  for (const auto& entry : FTable)
+    if (IsDeffunction(*entry.Value)) list.push_back(entry.Value);
+  auto sequence = [](const IUserFunction& f) {
+    return static_cast<const TInterpretedFunction&>(*f).DefinitionSequence();
+  };
+  std::stable_sort(list.begin(), list.end(), [&](const IUserFunction& a, const IUserFunction& b) {
+    return sequence(a) < sequence(b);
+  });
+  return list;
+}
+
+std::string TUserFunctions::Text() const {
+  std::string text;
+  for (const IUserFunction& function : Deffunctions())
+    text += "\r\n" + FEngine->PrintFunction(*function);
+  return text;
+}
+
+bool TUserFunctions::CopyFrom(const TUserFunctions& source, bool skipFailures) {
+  if (&source == this) return true;
+  TGHashtableUpdate update(FTable);
+  std::vector<IUserFunction> own;
+  for (const auto& entry : FTable)
+    if (!IsDeffunction(*entry.Value)) own.push_back(entry.Value);
+  Clear();
+  TakeTableSettings(FTable, source.FTable);
+  for (const IUserFunction& function : own) Add(function->FunctionName(), function);
+  for (const auto& entry : source.FTable)
+    if (!IsDeffunction(*entry.Value) && !Find(entry.Key)) Add(entry.Key, entry.Value);
+  if (!skipFailures) {
+    for (const IUserFunction& function : source.Deffunctions())
+      AddParsed(source.FEngine->PrintFunction(*function));
+    return true;
+  }
+  return AddDeffunctionsOf(source);
+}
+
+bool TUserFunctions::AddDeffunctionsOf(const TUserFunctions& source) {
+  bool all = true;
+  for (const IUserFunction& function : source.Deffunctions()) {
+    try {
+      AddParsed(source.FEngine->PrintFunction(*function));
+    } catch (const std::exception&) {
+      all = false;
+    }
+  }
+  return all;
+}
+
+void TUserFunctions::AddParsed(const std::string& text) {
+  IInterpretedFunction made = ConstructParser(*FEngine, "functions").ParseFunction(text);
+  Add(made->FunctionName(), made);
 }
 
 }  // namespace vettora

@@ -272,7 +272,17 @@ IIEValue TVorlanEngineParser::ParseFactSlotValue(const TFactSlot& slot, const st
   return WithText(text, [&slot](TIEVorlanParser& p) { return p.ParseFactSlotValue(slot); });
 }
 
+IIEValue TVorlanEngineParser::ParseSlotValue(const std::string& text, TIETypes types,
+                                             const IIEDefinedType& definedType,
+                                             const std::string& slotName) {
+  return WithText(text, [&](TIEVorlanParser& p) {
+    return p.ParseSlotValue(types, definedType, slotName);
+  });
+}
+
 // ---- Printing ----------------------------------------------------------------------
+
+std::string TVorlanEngineParser::PrintFact(const TFact& fact) { return FPrinter.PrintFact(fact); }
 
 std::string TVorlanEngineParser::PrintFactTemplate(const TFactTemplate& factTemplate) {
   return FPrinter.PrintFactTemplate(factTemplate);

@@ -21,12 +21,13 @@
 #include "engine/engine_parser.h"
 #include "engine/printer.h"
 #include "engine/vorlan_parser.h"
+#include "fuzzy/singletons_parser.h"
 
 namespace vettora {
 
 class TStream;
 
-class TVorlanEngineParser : public IEngineParser {
+class TVorlanEngineParser : public IEngineParser, public ISingletonsParser {
  public:
   explicit TVorlanEngineParser(TInferenceEngine& engine);
   ~TVorlanEngineParser() override;
@@ -41,10 +42,10 @@ class TVorlanEngineParser : public IEngineParser {
   // Reads and executes every item of the text (ExecuteText) or of the
   // stream, following the error-handling mode.
   void ExecuteText(const std::string& text) override;
-  void ExecuteStream(TStream& source);
+  void ExecuteStream(TStream& source) override;
   // Reads facts to the end and asserts each one.
   bool ParseFacts(const std::string& text);
-  bool ParseFacts(TStream& source);
+  bool ParseFacts(TStream& source) override;
 
   // ---- One construct from a text.
   IFact ParseFact(const std::string& text) override;
@@ -80,10 +81,14 @@ class TVorlanEngineParser : public IEngineParser {
   TRule* ParseRule(const std::string& text);
   void ParseRulePatterns(TRule& rule, const std::string& text);
   void ParseRuleActions(TRule& rule, const std::string& text);
-  ISingletonsVector ParseFuzzyPoints(const std::string& text);
+  ISingletonsVector ParseFuzzyPoints(const std::string& text) override;
   IIEValue ParseFactSlotValue(const TFactSlot& slot, const std::string& text);
+  // A value for a slot given by its kinds and defined type (fuzzy slots).
+  IIEValue ParseSlotValue(const std::string& text, TIETypes types,
+                          const IIEDefinedType& definedType, const std::string& slotName);
 
   // ---- Printing.
+  std::string PrintFact(const TFact& fact) override;
   std::string PrintFactTemplate(const TFactTemplate& factTemplate) override;
   std::string PrintTemplateSlot(const TFactSlot& slot) override;
   std::string PrintFactSet(const TFactSet& factSet) override;

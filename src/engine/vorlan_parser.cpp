@@ -203,7 +203,10 @@ void TIEVorlanParser::Parse(bool execute) {
   if (errors.empty()) return;
   if (errors.size() == 1) throw EIEParseException(errors.front(), firstLine);
   std::string joined;
-  for (size_t i = 0; i < errors.size(); ++i) joined += (i ? "\r\n" : "") + errors[i];
+  for (size_t i = 0; i < errors.size(); ++i) {
+    if (i > 0) joined.append("\r\n");
+    joined.append(errors[i]);
+  }
   EIEParseException all(FormatMessage(kErrorsParsingStream, {joined}), firstLine);
   all.Messages() = std::move(errors);
   throw all;

@@ -247,6 +247,20 @@ void TFactList::ClearQueues() {
   FRetractQueue.clear();
 }
 
+TFactList::TQueuedFacts TFactList::TakeQueuedFactsOf(const TFactTemplate* factTemplate) {
+  TQueuedFacts taken;
+  auto take = [factTemplate](std::deque<IFact>& queue, std::vector<IFact>& into) {
+    std::erase_if(queue, [&](const IFact& fact) {
+      if (!fact || fact->Template().Get() != factTemplate) return false;
+      into.push_back(fact);
+      return true;
+    });
+  };
+  take(FAssertQueue, taken.Assertions);
+  take(FRetractQueue, taken.Retractions);
+  return taken;
+}
+
 // Drains in a loop rather than by recursion, so a long chain of deferred
 // work cannot exhaust the stack: a nested assertion or retraction leaves
 // the queues to the loop already running. Queued assertions go first,

@@ -26,6 +26,7 @@
 #include <functional>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "knowledge/fact.h"
 #include "knowledge/fact_sequence.h"
@@ -100,6 +101,14 @@ class TFactList {
   // (each of the equal fact).
   void QueueFact(const IFact& fact, bool assert);
   void ClearQueues();
+  // Takes the queued facts of a template out of both queues, in queue
+  // order: a template that leaves the engine must not have facts asserted
+  // (or retracted) against it later.
+  struct TQueuedFacts {
+    std::vector<IFact> Assertions;
+    std::vector<IFact> Retractions;
+  };
+  TQueuedFacts TakeQueuedFactsOf(const TFactTemplate* factTemplate);
   [[nodiscard]] int32_t QueuedAssertions() const { return int32_t(FAssertQueue.size()); }
   [[nodiscard]] int32_t QueuedRetractions() const { return int32_t(FRetractQueue.size()); }
 

@@ -138,8 +138,9 @@ void TFactSlot::SetExtendedTypeInfo(const IIEDefinedType& type) {
   FExtendedTypeInfo = type;
   if (FOwner) FOwner->SlotTypeChanged();
   if (!type) return;
+  // A multislot stays a multislot: the type constrains its elements.
   TIETypes types = type->BaseTypes();
-  if (FName == kImpliedSlotName) types = types | kListPartTypes;
+  if (FName == kImpliedSlotName || IsMultiSlot()) types = types | kListPartTypes;
   if (types != FSlotType) {
     ApplySlotType(types);
   } else {

@@ -82,8 +82,8 @@ class TFactSlot : public TCounted {
   void SetTag(int32_t tag) { FTag = tag; }
 
   [[nodiscard]] const IIEDefinedType& ExtendedTypeInfo() const { return FExtendedTypeInfo; }
-  // The slot takes the type's base kinds (plus the list part for "__Data")
-  // and a default the type admits.
+  // The slot takes the type's base kinds (plus the list part for "__Data"
+  // and for a multislot, which stays one) and a default the type admits.
   void SetExtendedTypeInfo(const IIEDefinedType& type);
 
   [[nodiscard]] bool DefaultDynamic() const { return FDefaultDynamic; }

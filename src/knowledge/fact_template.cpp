@@ -41,6 +41,7 @@ bool SlotNameLess(std::string_view a, std::string_view b) {
 
 TFactTemplate::TFactTemplate(std::string_view name, IFactEngine* engine)
     : FEngine(engine), FName(name), FSlots(kSlotTableCapacity, kSlotTableLoadFactor) {
+  CheckConstructName(FName);
   RebuildLayout();
 }
 
@@ -114,6 +115,12 @@ IFactSlot TFactTemplate::AddSlotFrom(const TFactSlot& source) {
 }
 
 void TFactTemplate::InsertSlot(const IFactSlot& slot) {
+  const IFactSlot* old = FSlots.Lookup(slot->Name());
+  auto place = old ? std::find(FSlotOrder.begin(), FSlotOrder.end(), *old) : FSlotOrder.end();
+  if (place != FSlotOrder.end())
+    *place = slot;
+  else
+    FSlotOrder.push_back(slot);
   FSlots.Put(slot->Name(), slot);
   SlotsChanged();
 }
@@ -139,6 +146,7 @@ void TFactTemplate::RemoveSlot(std::string_view name) {
   if (!found) throw EIEException(FormatMessage(kNoSuchSlotName, {name}));
   IFactSlot slot = *found;
   FSlots.Remove(name);
+  std::erase(FSlotOrder, slot);
   slot->FOwner = nullptr;
   slot->FPosition = -1;
   SlotsChanged();
@@ -150,6 +158,7 @@ void TFactTemplate::ClearSlots() {
     entry.Value->FPosition = -1;
   }
   FSlots.Clear();
+  FSlotOrder.clear();
   SlotsChanged();
 }
 
@@ -276,7 +285,7 @@ void TFactTemplate::Assign(const TFactTemplate& source) {
   FComment = source.FComment;
   SetName(source.FName);
   ClearSlots();
-  for (const auto& entry : source.FSlots) AddSlotFrom(*entry.Value);
+  for (const IFactSlot& slot : source.FSlotOrder) AddSlotFrom(*slot);
   const IFactTemplate& parent = source.FParent;
   FParent = (!parent || parent->Engine() == FEngine) ? parent : IFactTemplate();
 }

@@ -2,9 +2,10 @@
 // TFactTemplate: one kind of fact -- its name, comment, optional parent,
 // backward-chaining flag and named slots.
 //
-// The slots live in two indexes kept in step: the slot table (a string hash
-// table, whose enumeration order is the order of the template's printed
-// text) and the slot layout, the same slots sorted case-insensitively by
+// The slots live in three indexes kept in step: the slot table (a string
+// hash table, for lookups by name), the definition order (the order the
+// slots were added in: the template's printed text and its copies follow
+// it, so a print/parse round trip keeps the order) and the slot layout, the same slots sorted case-insensitively by
 // name. The layout is the order in which facts enumerate, print, hash and
 // default their slots, and a slot's index in it (its Position) is how a fact
 // reaches its value without looking a name up. Every change of the slot set
@@ -63,6 +64,7 @@ class TFactTemplate : public TCounted {
  public:
   using TSlotTable = TIStringHashTable<TFactSlot>;
 
+  // Refuses a name with a forbidden character, as SetName does.
   explicit TFactTemplate(std::string_view name = "", IFactEngine* engine = nullptr);
   ~TFactTemplate() override;
   TFactTemplate(const TFactTemplate&) = delete;
@@ -106,6 +108,9 @@ class TFactTemplate : public TCounted {
   [[nodiscard]] int32_t SlotCount() const { return FSlots.Count(); }
   // The slot table, iterated in its enumeration order.
   [[nodiscard]] const TSlotTable& Slots() const { return FSlots; }
+  // The slots in the order they were defined; a renamed slot keeps its
+  // place, a slot replaced by one of the same name takes the old one's.
+  [[nodiscard]] const std::vector<IFactSlot>& SlotsInOrder() const { return FSlotOrder; }
   // The first slot constrained by `type`, or null.
   [[nodiscard]] TFactSlot* SlotOfDefinedType(const TIEDefinedType* type) const;
 
@@ -162,6 +167,7 @@ class TFactTemplate : public TCounted {
   bool FBackwardChaining = false;
   int32_t FTag = 0;
   TSlotTable FSlots;
+  std::vector<IFactSlot> FSlotOrder;
   bool FImplied = false;
   ISlotLayout FLayout;
   mutable uint32_t FHash = 0;

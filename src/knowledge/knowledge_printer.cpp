@@ -32,10 +32,10 @@ TIETypes Without(TIETypes types, TIETypes removed) {
   return result;
 }
 
-std::string DefaultText(const TFactSlot& slot) {
+std::string DefaultText(const TFactSlot& slot, const TValueTextFunction& valueText) {
   const IIEValue& value = slot.SlotDefault();
   if (!value || value == NilValue() || value == EmptyListValue()) return "";
-  std::string text = value->AsText();
+  std::string text = valueText ? valueText(value) : value->AsText();
   if (text.find_first_not_of(" \t\r\n") == std::string::npos) return "";
   return (slot.DefaultDynamic() ? "(default-dynamic " : "(default ") + text + ") ";
 }
@@ -65,27 +65,28 @@ std::string TypeText(const TFactSlot& slot, const std::string& defaultText) {
 
 }  // namespace
 
-std::string PrintTemplateSlot(const TFactSlot& slot) {
+std::string PrintTemplateSlot(const TFactSlot& slot, const TValueTextFunction& valueText) {
   std::string text = (slot.IsMultiSlot() ? "(multislot " : "(slot ") + slot.Name() + " ";
-  return text + TypeText(slot, DefaultText(slot)) + ")";
+  return text + TypeText(slot, DefaultText(slot, valueText)) + ")";
 }
 
-std::string PrintFactTemplate(const TFactTemplate& factTemplate) {
+std::string PrintFactTemplate(const TFactTemplate& factTemplate,
+                              const TValueTextFunction& valueText) {
   std::string text = "(deftemplate " + factTemplate.Name();
-  if (!factTemplate.Comment().empty()) text += " \"" + factTemplate.Comment() + "\"";
+  if (!factTemplate.Comment().empty()) text += " " + MakeString(factTemplate.Comment())->AsText();
   if (factTemplate.Parent()) text += "\r\n    extends " + factTemplate.Parent()->Name();
   if (factTemplate.IsImplied()) {
     const TFactSlot* data = factTemplate.FindSlot(kImpliedSlotName);
     const TIEDefinedType* type = data ? data->ExtendedTypeInfo().Get() : nullptr;
     if (type && type->Implicit())
-      text += " " + Indented(PrintTemplateSlot(*data));
+      text += " " + Indented(PrintTemplateSlot(*data, valueText));
     else if (type)
       text += " is-a " + type->Name();
     return text + ")";
   }
   text += "\r\n";
-  for (const auto& entry : factTemplate.Slots())
-    text += "    " + Indented(PrintTemplateSlot(*entry.Value)) + "\r\n";
+  for (const IFactSlot& slot : factTemplate.SlotsInOrder())
+    text += "    " + Indented(PrintTemplateSlot(*slot, valueText)) + "\r\n";
   return text + ")";
 }
 

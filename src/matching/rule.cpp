@@ -35,6 +35,11 @@ TRule::TRule(TComponent* owner) : TComponent(owner), FSalienceExpression(MakeInt
   if (auto* engine = dynamic_cast<IRuleEngine*>(owner)) SetEngine(engine);
 }
 
+TRule::TRule(TComponent* owner, TUnfiled)
+    : TComponent(owner), FSalienceExpression(MakeInteger(0)) {
+  if (auto* engine = dynamic_cast<IRuleEngine*>(owner)) JoinEngine(engine, false);
+}
+
 TRule::~TRule() {
   BeginDestroy();
   *FAlive = false;
@@ -86,12 +91,15 @@ void TRule::SetEngine(IRuleEngine* engine) {
     RemoveFreeNotification(old->RuleEngineComponent());
     old->UnregisterRule(*this);
   }
+  if (engine) JoinEngine(engine, true);
+}
+
+void TRule::JoinEngine(IRuleEngine* engine, bool file) {
   FEngine = engine;
-  if (!FEngine) return;
   FreeNotification(FEngine->RuleEngineComponent());
   int32_t number = FEngine->TakeRuleNumber();
   if (FRuleName.empty()) FRuleName = "Rule_" + std::to_string(number);
-  FEngine->RegisterRule(*this);
+  if (file) FEngine->RegisterRule(*this);
 }
 
 void TRule::Notification(TComponent* component, TOperation operation) {

@@ -54,6 +54,13 @@ class TRule : public TComponent {
 
   // The owner becomes the rule's engine when it implements IRuleEngine.
   explicit TRule(TComponent* owner = nullptr);
+  // Tag of the constructor below.
+  struct TUnfiled {};
+  // A rule that takes its owner as engine (its rule number and default
+  // name) without joining the engine's collection, so it is not compiled
+  // while it is being built; IRuleEngine::RegisterRule files it once it is
+  // complete. The parser builds rules this way.
+  TRule(TComponent* owner, TUnfiled);
   ~TRule() override;
 
   [[nodiscard]] std::string ClassName() const override { return "TRule"; }
@@ -154,6 +161,9 @@ class TRule : public TComponent {
   friend class TReteNetwork;
   friend class TIEPattern;
 
+  // Takes the engine (free notification, rule number, default name) and,
+  // when `file` is set, joins its collection.
+  void JoinEngine(IRuleEngine* engine, bool file);
   void InsertInitialFactPattern(size_t at);
   void RecordPatternBindings(TIEPattern& pattern, int32_t position);
   void RenameInCall(const IIEValue& value,

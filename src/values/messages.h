@@ -34,4 +34,13 @@ inline constexpr const char* kGraphEdgeNodes = "Edge must be created with two va
 inline constexpr const char* kGraphNodeCounterOverflow = "Node counter overflow";
 inline constexpr const char* kGraphInvalidNode = "Invalid graph node";
 
+// ---- Stored properties ------------------------------------------------------
+inline constexpr const char* kPropertyNotFound = "Stored property not found: %s";
+inline constexpr const char* kPropertyWrongKind =
+    "Stored property %s is not of the kind expected (%s)";
+inline constexpr const char* kInvalidStoredProperties = "Invalid stored properties: %s";
+inline constexpr const char* kPropertyFileOpen = "Cannot open file \"%s\"";
+inline constexpr const char* kPropertyFileCreate = "Cannot create file \"%s\"";
+// ---- end of stored properties -----------------------------------------------
+
 }  // namespace vettora
