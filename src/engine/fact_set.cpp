@@ -160,7 +160,9 @@ void TFactSet::Assign(const TFactSet& source) {
   for (int32_t i = 0; i < source.FFacts.Count(); ++i) {
     const IFact& fact = source.FFacts.Facts(i);
     if (ownerEngine) {
-      std::string text = fact ? fact->Text() : source.FFacts.Strings(i);
+      // A fact is re-read from the printer's form, which reads back also for
+      // fuzzy values (a fact's own Text does not).
+      std::string text = fact ? ownerEngine->Parser().PrintFact(*fact) : source.FFacts.Strings(i);
       FFacts.Add(text, ownerEngine->ParseFact(text + "\r\n"));
     } else if (fact) {
       AddFact(fact->Clone());

@@ -42,6 +42,12 @@ enum TRuleSide : uint8_t { rsLeftHandSide = 0, rsRightHandSide = 1 };
 
 class TIEPrinter {
  public:
+  // Answers whether a shape function ("tri", "z", "s", "pi", "beta") can be
+  // read back; a term whose shape function is missing prints by its points,
+  // which read back without it. Null: every shape function is available.
+  using TShapeAvailable = std::function<bool(const std::string& word)>;
+  void SetShapeAvailable(TShapeAvailable available) { FShapeAvailable = std::move(available); }
+
   // ---- Facts and fact sets.
   // "(name (slot value) ...)", "(name v1 v2 )" for an implied template.
   [[nodiscard]] std::string PrintFact(const TFact& fact) const;
@@ -116,6 +122,7 @@ class TIEPrinter {
   [[nodiscard]] static std::function<std::string(const TFuzzySet&)> FuzzyValuePrinter();
 
  private:
+  TShapeAvailable FShapeAvailable;
   [[nodiscard]] std::string DeclareText(const TRule& rule) const;
   [[nodiscard]] std::string PatternBody(const TIEPattern& pattern) const;
   [[nodiscard]] std::string Constraints(const TIEPattern& pattern, int32_t slot) const;

@@ -21,6 +21,9 @@ namespace {
 // The shape functions of the language always make seven points.
 constexpr int kShapePoints = 7;
 
+// Which shape functions may be printed (null or empty: all).
+using TShapeFilter = const TIEPrinter::TShapeAvailable*;
+
 std::string Numbers(const std::vector<TFzyFloat>& values) {
   std::string text;
   for (TFzyFloat v : values) {
@@ -45,8 +48,9 @@ bool SamePoints(const TFuzzySet& set, const TFuzzySet& built) {
 // made (a hedge, a modifier, points moved) keeps its kind but no longer
 // has the shape, and prints by its points instead.
 template <class Build>
-std::optional<std::string> ShapeCall(const TFuzzySet& set, const char* word,
+std::optional<std::string> ShapeCall(TShapeFilter filter, const TFuzzySet& set, const char* word,
                                      const std::vector<TFzyFloat>& numbers, Build build) {
+  if (filter != nullptr && *filter && !(*filter)(word)) return std::nullopt;
   for (TFzyFloat v : numbers)
     if (!std::isfinite(v)) return std::nullopt;
   TFuzzySet rebuilt;
@@ -67,25 +71,25 @@ TFzyFloat PeakX(const TFuzzySetValues& points) {
   return points[peak].X();
 }
 
-std::optional<std::string> ShapeOf(const TFuzzySet& set) {
+std::optional<std::string> ShapeOf(const TFuzzySet& set, TShapeFilter filter) {
   const TFuzzySetValues& p = set.Values();
   if (p.Count() < 3) return std::nullopt;
   TFzyFloat left = p.First().X(), right = p.Last().X();
   switch (set.SetType()) {
     case fstTriangle: {
       TFzyFloat peak = p[1].X();
-      return ShapeCall(set, "tri", {left, peak, right},
+      return ShapeCall(filter, set, "tri", {left, peak, right},
                        [&](TFuzzySet& s) { s.Triangle(left, peak, right); });
     }
     case fstDeclineCurve:
-      return ShapeCall(set, "z", {left, right},
+      return ShapeCall(filter, set, "z", {left, right},
                        [&](TFuzzySet& s) { s.DeclineCurve(left, right, kShapePoints); });
     case fstGrowthCurve:
-      return ShapeCall(set, "s", {left, right},
+      return ShapeCall(filter, set, "s", {left, right},
                        [&](TFuzzySet& s) { s.GrowthCurve(left, right, kShapePoints); });
     case fstPICurve: {
       TFzyFloat center = PeakX(p);
-      return ShapeCall(set, "pi", {left, center, right},
+      return ShapeCall(filter, set, "pi", {left, center, right},
                        [&](TFuzzySet& s) { s.PICurve(left, right, center, kShapePoints); });
     }
     case fstBetaCurve: {
@@ -97,7 +101,7 @@ std::optional<std::string> ShapeOf(const TFuzzySet& set) {
       TFzyFloat weight = (1 / y - 1) * (width / half) * (width / half);
       std::vector<TFzyFloat> numbers{center, half, width};
       if (std::fabs(weight - 1) > 1e-9) numbers.push_back(weight);
-      return ShapeCall(set, "beta", numbers, [&](TFuzzySet& s) {
+      return ShapeCall(filter, set, "beta", numbers, [&](TFuzzySet& s) {
         s.BetaCurve(weight, width, center, half, kShapePoints);
       });
     }
@@ -109,8 +113,8 @@ std::optional<std::string> ShapeOf(const TFuzzySet& set) {
 
 // The shape call of a set made by a shape function, otherwise its points
 // "((x y) (x y) )".
-std::string FuzzyShape(const TFuzzySet& set) {
-  if (std::optional<std::string> shape = ShapeOf(set)) return *shape;
+std::string FuzzyShape(const TFuzzySet& set, TShapeFilter filter = nullptr) {
+  if (std::optional<std::string> shape = ShapeOf(set, filter)) return *shape;
   return set.PrintValues();
 }
 
@@ -128,7 +132,7 @@ std::function<std::string(const TFuzzySet&)> TIEPrinter::FuzzyValuePrinter() {
 }
 
 std::string TIEPrinter::PrintFuzzySet(const TFuzzySet& set, bool asTerm) const {
-  std::string shape = FuzzyShape(set);
+  std::string shape = FuzzyShape(set, &FShapeAvailable);
   if (!asTerm) return shape;
   std::string name = set.Name() == kEmptyTermName ? "" : set.Name() + " ";
   return "(term " + name + shape + ")";

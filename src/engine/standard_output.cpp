@@ -49,9 +49,15 @@ std::string AppendedText(const TIEValue& value) {
 }
 
 // Replaces every "%n" from `from` on by a line break.
+// "%n" and CR LF have the same length, so the break is written in place.
+void PutLineBreak(std::string& text, size_t at) {
+  text[at] = '\r';
+  text[at + 1] = '\n';
+}
+
 void ExpandLineBreaks(std::string& text, size_t from) {
   for (size_t p = text.find("%n", from); p != std::string::npos; p = text.find("%n", p + 2))
-    text.replace(p, 2, kCrLf);
+    PutLineBreak(text, p);
 }
 
 // The control string being filled. Text before `Done` is finished output
@@ -68,7 +74,7 @@ struct TControlText {
       if (percent == std::string::npos) return false;
       letter = Text.find_first_not_of(kDirectiveChars, percent + 1);
       if (letter != percent + 1 || Text[letter] != 'n') return true;
-      Text.replace(percent, 2, kCrLf);
+      PutLineBreak(Text, percent);
       Done = percent + 2;
     }
   }

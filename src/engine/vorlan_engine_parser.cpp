@@ -77,7 +77,15 @@ TVorlanEngineParser::TVorlanEngineParser(TInferenceEngine& engine)
       FParser(std::make_unique<TIEVorlanParser>(engine)),
       FSeenErrorHandling(FParser->ErrorHandling()),
       FSeenMaxErrors(FParser->MaxErrors()),
-      FSeenStaticChecks(FParser->StaticTypeChecks()) {}
+      FSeenStaticChecks(FParser->StaticTypeChecks()) {
+  // A fuzzy term prints as a shape call only when the engine has the shape
+  // function to read it back (the fuzzy-logic package); otherwise by its
+  // points, so a saved knowledge base always loads again.
+  FPrinter.SetShapeAvailable([this](const std::string& word) {
+    IUserFunction function;
+    return FEngine.FindFunction(word, function);
+  });
+}
 
 TVorlanEngineParser::~TVorlanEngineParser() = default;
 

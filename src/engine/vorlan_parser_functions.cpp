@@ -109,7 +109,21 @@ IValueVector TIEVorlanParser::ParseValuePair() {
   return pair;
 }
 
-IIEValue TIEVorlanParser::EvaluateFunCall() { return ParseFunCall()->Execute(Context()); }
+// A top-level command is a unit of its own: a `return` inside it ends only
+// that command, so the context's return state is cleared afterwards (also
+// after an error) -- otherwise every later `if` or `while` typed at the top
+// level would stop after its first expression.
+IIEValue TIEVorlanParser::EvaluateFunCall() {
+  IFunCall call = ParseFunCall();
+  TIEContext* context = Context();
+  struct TClearReturn {
+    TIEContext* Context;
+    ~TClearReturn() {
+      if (Context != nullptr) Context->ClearReturn();
+    }
+  } clear{context};
+  return call->Execute(context);
+}
 
 // (deffunction <name> [<comment>] (<parameter>*) [<comment>] <action>*)
 IInterpretedFunction TIEVorlanParser::ParseFunction() {
