@@ -11,15 +11,15 @@
 
 namespace vettora {
 
-VETTORA_CORE_FUNCTION(TIfFunction);
-VETTORA_CORE_FUNCTION(TWhileFunction);
-VETTORA_CORE_FUNCTION(TForEachFunction);
-VETTORA_CORE_FUNCTION(TTryFunction);
-VETTORA_CORE_FUNCTION(TThrowFunction);
-VETTORA_CORE_FUNCTION(TReturnFunction);
-VETTORA_CORE_FUNCTION(TBindFunction);
-VETTORA_CORE_FUNCTION(THaltFunction);
-VETTORA_CORE_FUNCTION(TExitFunction);
+VETTORA_STANDARD_FUNCTION(TIfFunction);
+VETTORA_STANDARD_FUNCTION(TWhileFunction);
+VETTORA_STANDARD_FUNCTION(TForEachFunction);
+VETTORA_STANDARD_FUNCTION(TTryFunction);
+VETTORA_STANDARD_FUNCTION(TThrowFunction);
+VETTORA_STANDARD_FUNCTION(TReturnFunction);
+VETTORA_STANDARD_FUNCTION(TBindFunction);
+VETTORA_STANDARD_FUNCTION(THaltFunction);
+VETTORA_STANDARD_FUNCTION(TExitFunction);
 
 // The name under which `try` hands the caught error's message to its catch
 // block (?__ERROR in the rule language).

@@ -11,16 +11,6 @@
 
 namespace vettora {
 
-#define VETTORA_CORE_FUNCTION(Class)                                        \
-  class Class : public TStandardFunction {                                  \
-   public:                                                                  \
-    Class();                                                                \
-    [[nodiscard]] std::string ClassName() const override { return #Class; } \
-                                                                            \
-   protected:                                                               \
-    IIEValue Execute(TFunctionCall& call, TIEContext& context) override;    \
-  }
-
 // Argument i (from 0) evaluated; a function that answered no value gives
 // nil, so callers always hold a value.
 [[nodiscard]] inline IIEValue EvaluateArg(const TFunctionCall& call, int32_t i,

@@ -16,31 +16,19 @@ namespace vettora {
 
 class TFunctionCall;
 
-// Declares a fact function class of the standard package.
-#define VETTORA_FACT_FUNCTION(Class)                                        \
-  class Class : public TStandardFunction {                                  \
-   public:                                                                  \
-    Class();                                                                \
-    [[nodiscard]] std::string ClassName() const override { return #Class; } \
-                                                                            \
-   protected:                                                               \
-    IIEValue Execute(TFunctionCall& call, TIEContext& context) override;    \
-  }
+VETTORA_STANDARD_FUNCTION(TAssertFunction);
+VETTORA_STANDARD_FUNCTION(TAssertStringFunction);
+VETTORA_STANDARD_FUNCTION(TRetractFunction);
+VETTORA_STANDARD_FUNCTION(TRetractStringFunction);
+VETTORA_STANDARD_FUNCTION(TModifyFunction);
+VETTORA_STANDARD_FUNCTION(TDuplicateFunction);
+VETTORA_STANDARD_FUNCTION(TGetSlotValueFunction);
+VETTORA_STANDARD_FUNCTION(TGetFactDuplicationFunction);
+VETTORA_STANDARD_FUNCTION(TSetFactDuplicationFunction);
+VETTORA_STANDARD_FUNCTION(TDoBackwardChainingFunction);
+VETTORA_STANDARD_FUNCTION(TLoadFactsFunction);
+VETTORA_STANDARD_FUNCTION(TSaveFactsFunction);
 
-VETTORA_FACT_FUNCTION(TAssertFunction);
-VETTORA_FACT_FUNCTION(TAssertStringFunction);
-VETTORA_FACT_FUNCTION(TRetractFunction);
-VETTORA_FACT_FUNCTION(TRetractStringFunction);
-VETTORA_FACT_FUNCTION(TModifyFunction);
-VETTORA_FACT_FUNCTION(TDuplicateFunction);
-VETTORA_FACT_FUNCTION(TGetSlotValueFunction);
-VETTORA_FACT_FUNCTION(TGetFactDuplicationFunction);
-VETTORA_FACT_FUNCTION(TSetFactDuplicationFunction);
-VETTORA_FACT_FUNCTION(TDoBackwardChainingFunction);
-VETTORA_FACT_FUNCTION(TLoadFactsFunction);
-VETTORA_FACT_FUNCTION(TSaveFactsFunction);
-
-#undef VETTORA_FACT_FUNCTION
 
 // The fact a value stands for: the fact of a dtFact value; raises the
 // reader's "Not a fact type" error for any other kind.

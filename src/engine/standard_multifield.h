@@ -14,33 +14,21 @@
 
 namespace vettora {
 
-// Declares a multifield function class of the standard package.
-#define VETTORA_MF_FUNCTION(Class)                                          \
-  class Class : public TStandardFunction {                                  \
-   public:                                                                  \
-    Class();                                                                \
-    [[nodiscard]] std::string ClassName() const override { return #Class; } \
-                                                                            \
-   protected:                                                               \
-    IIEValue Execute(TFunctionCall& call, TIEContext& context) override;    \
-  }
+VETTORA_STANDARD_FUNCTION(TCreateMFFunction);
+VETTORA_STANDARD_FUNCTION(TDeleteMFFunction);
+VETTORA_STANDARD_FUNCTION(TExplodeMFFunction);
+VETTORA_STANDARD_FUNCTION(TFirstMFFunction);
+VETTORA_STANDARD_FUNCTION(TImplodeMFFunction);
+VETTORA_STANDARD_FUNCTION(TInsertMFFunction);
+VETTORA_STANDARD_FUNCTION(TLengthMFFunction);
+VETTORA_STANDARD_FUNCTION(TMemberFunction);
+VETTORA_STANDARD_FUNCTION(TMemberMFFunction);
+VETTORA_STANDARD_FUNCTION(TNthMFFunction);
+VETTORA_STANDARD_FUNCTION(TReplaceMFFunction);
+VETTORA_STANDARD_FUNCTION(TRestMFFunction);
+VETTORA_STANDARD_FUNCTION(TSubSeqMFFunction);
+VETTORA_STANDARD_FUNCTION(TSubSetpMFFunction);
 
-VETTORA_MF_FUNCTION(TCreateMFFunction);
-VETTORA_MF_FUNCTION(TDeleteMFFunction);
-VETTORA_MF_FUNCTION(TExplodeMFFunction);
-VETTORA_MF_FUNCTION(TFirstMFFunction);
-VETTORA_MF_FUNCTION(TImplodeMFFunction);
-VETTORA_MF_FUNCTION(TInsertMFFunction);
-VETTORA_MF_FUNCTION(TLengthMFFunction);
-VETTORA_MF_FUNCTION(TMemberFunction);
-VETTORA_MF_FUNCTION(TMemberMFFunction);
-VETTORA_MF_FUNCTION(TNthMFFunction);
-VETTORA_MF_FUNCTION(TReplaceMFFunction);
-VETTORA_MF_FUNCTION(TRestMFFunction);
-VETTORA_MF_FUNCTION(TSubSeqMFFunction);
-VETTORA_MF_FUNCTION(TSubSetpMFFunction);
-
-#undef VETTORA_MF_FUNCTION
 
 // The list argument i (0-based) stands for: evaluated and read as a list
 // ("Not a list type" for any other kind).

@@ -12,7 +12,7 @@
 
 namespace vettora {
 
-VETTORA_CORE_FUNCTION(TPrintOutFunction);
-VETTORA_CORE_FUNCTION(TFormatFunction);
+VETTORA_STANDARD_FUNCTION(TPrintOutFunction);
+VETTORA_STANDARD_FUNCTION(TFormatFunction);
 
 }  // namespace vettora

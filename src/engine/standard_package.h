@@ -19,6 +19,7 @@
 
 namespace vettora {
 
+class TFunctionCall;
 class TIEContext;
 class TInferenceEngine;
 
@@ -32,6 +33,18 @@ class TStandardFunction : public TIEUserFunction {
   // context belongs to no engine.
   [[nodiscard]] TInferenceEngine& EngineOf(TIEContext& context) const;
 };
+
+// Declares a stateless function class of the standard package: a
+// constructor that sets name, help, signature and limits, and Execute.
+#define VETTORA_STANDARD_FUNCTION(Class)                                    \
+  class Class : public TStandardFunction {                                  \
+   public:                                                                  \
+    Class();                                                                \
+    [[nodiscard]] std::string ClassName() const override { return #Class; } \
+                                                                            \
+   protected:                                                               \
+    IIEValue Execute(TFunctionCall& call, TIEContext& context) override;    \
+  }
 
 // Function name -> a maker of a fresh instance.
 using TStandardFactories = std::unordered_map<std::string, std::function<IUserFunction()>>;

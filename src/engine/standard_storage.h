@@ -11,23 +11,11 @@ namespace vettora {
 
 class TFunctionCall;
 
-// Declares a storage function class of the standard package.
-#define VETTORA_STORAGE_FUNCTION(Class)                                     \
-  class Class : public TStandardFunction {                                  \
-   public:                                                                  \
-    Class();                                                                \
-    [[nodiscard]] std::string ClassName() const override { return #Class; } \
-                                                                            \
-   protected:                                                               \
-    IIEValue Execute(TFunctionCall& call, TIEContext& context) override;    \
-  }
+VETTORA_STANDARD_FUNCTION(TStoreFunction);
+VETTORA_STANDARD_FUNCTION(TFetchFunction);
+VETTORA_STANDARD_FUNCTION(TClearStorageFunction);
+VETTORA_STANDARD_FUNCTION(TExtractGlobalFunction);
+VETTORA_STANDARD_FUNCTION(TGenSymStarFunction);
 
-VETTORA_STORAGE_FUNCTION(TStoreFunction);
-VETTORA_STORAGE_FUNCTION(TFetchFunction);
-VETTORA_STORAGE_FUNCTION(TClearStorageFunction);
-VETTORA_STORAGE_FUNCTION(TExtractGlobalFunction);
-VETTORA_STORAGE_FUNCTION(TGenSymStarFunction);
-
-#undef VETTORA_STORAGE_FUNCTION
 
 }  // namespace vettora
