@@ -7,6 +7,7 @@
 
 #include "functions/function_call.h"
 #include "functions/messages.h"
+#include "functions/package_table.h"
 #include "values/exceptions.h"
 #include "values/format.h"
 
@@ -83,30 +84,39 @@ IIEValue TSeedFunction::Execute(TFunctionCall& call, TIEContext& context) {
 
 // ---- the package ------------------------------------------------------------------
 
+TPackageTable TMathPackage::Table() const {
+  TMathRandomRef random = FRandom;
+  auto withRandom = [random]<class T>(std::string name) {
+    return TPackageTableEntry{std::move(name), [random] { return IUserFunction(MakeRef<T>(random)); }};
+  };
+  return {
+      TableEntry<TAbsFunction>("abs"),
+      TableEntry<TIntegerDivideFunction>("div"),
+      TableEntry<TDivideFunction>("/"),
+      TableEntry<TExpFunction>("exp"),
+      TableEntry<TExptFunction>("**"),
+      TableEntry<TFloatFunction>("float"),
+      TableEntry<TIntegerFunction>("integer"),
+      TableEntry<TLogFunction>("log"),
+      TableEntry<TLog10Function>("log10"),
+      TableEntry<TMaxFunction>("max"),
+      TableEntry<TMinFunction>("min"),
+      TableEntry<TMinusFunction>("-"),
+      TableEntry<TModFunction>("mod"),
+      TableEntry<TPiFunction>("PI"),
+      TableEntry<TPlusFunction>("+"),
+      withRandom.template operator()<TRandomFunction>("random"),
+      withRandom.template operator()<TRandomizeFunction>("randomize"),
+      TableEntry<TRoundFunction>("round"),
+      withRandom.template operator()<TSeedFunction>("seed"),
+      TableEntry<TSqrtFunction>("sqrt"),
+      TableEntry<TTimesFunction>("*"),
+  };
+}
+
 void TMathPackage::CreateFunctions() {
   TUserPackage::CreateFunctions();
-  TUserFunctionList& list = Functions();
-  list.Add(MakeRef<TAbsFunction>());
-  list.Add(MakeRef<TIntegerDivideFunction>());
-  list.Add(MakeRef<TDivideFunction>());
-  list.Add(MakeRef<TExpFunction>());
-  list.Add(MakeRef<TExptFunction>());
-  list.Add(MakeRef<TFloatFunction>());
-  list.Add(MakeRef<TIntegerFunction>());
-  list.Add(MakeRef<TLogFunction>());
-  list.Add(MakeRef<TLog10Function>());
-  list.Add(MakeRef<TMaxFunction>());
-  list.Add(MakeRef<TMinFunction>());
-  list.Add(MakeRef<TMinusFunction>());
-  list.Add(MakeRef<TModFunction>());
-  list.Add(MakeRef<TPiFunction>());
-  list.Add(MakeRef<TPlusFunction>());
-  list.Add(MakeRef<TRandomFunction>(FRandom));
-  list.Add(MakeRef<TRandomizeFunction>(FRandom));
-  list.Add(MakeRef<TRoundFunction>());
-  list.Add(MakeRef<TSeedFunction>(FRandom));
-  list.Add(MakeRef<TSqrtFunction>());
-  list.Add(MakeRef<TTimesFunction>());
+  AddFromTable(*this, Table());
 }
 
 }  // namespace vettora

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "functions/math_random.h"
+#include "functions/package_table.h"
 #include "functions/user_function.h"
 #include "functions/user_package.h"
 
@@ -92,6 +93,8 @@ class TMathPackage : public TUserPackage {
   explicit TMathPackage(TComponent* owner = nullptr) : TUserPackage(owner) {}
   [[nodiscard]] std::string ClassName() const override { return "TMathPackage"; }
   [[nodiscard]] TMathRandom& Random() { return *FRandom; }
+  // The package's functions by name, in the order they are added.
+  [[nodiscard]] TPackageTable Table() const;
 
  protected:
   void CreateFunctions() override;

@@ -34,4 +34,7 @@ inline constexpr const char* kRandomBoundNotPositive =
     "The upper bound of %s must be positive, not %d";
 // ---- end of math package -------------------------------------------------------
 
+// A built-in package's table names one function and its maker builds another.
+inline constexpr const char* kPackageTableMismatch = "Package table entry %s makes function %s";
+
 }  // namespace vettora
