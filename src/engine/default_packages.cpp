@@ -5,6 +5,7 @@
 #include "engine/standard_package.h"
 #include "functions/math_package.h"
 #include "functions/user_package.h"
+#include "packages/fuzzy_logic/fuzzy_logic_package.h"
 
 namespace vettora {
 
@@ -23,8 +24,9 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
     case pObject:
     case pTrigonometry:
     case pBusiness:
-    case pFuzzyLogic:
       break;
+    case pFuzzyLogic:
+      return NewPackage<TFuzzyLogicPackage>(&engine);
   }
   return nullptr;
 }
