@@ -40,15 +40,15 @@ TInferenceEngine& TFuzzyLogicFunction::EngineOf(TIEContext& context) const {
 }
 
 // The first fuzzy slot of a fact, in the template's declaration order.
-static TIFuzzySet& FirstFuzzySlot(const TFact& fact) {
+static IFuzzySet FirstFuzzySlot(const TFact& fact) {
   if (fact.Template())
     for (const IFactSlot& slot : fact.Template()->SlotsInOrder())
       if (slot->IsFuzzy())
-        if (TIFuzzySet* set = FuzzySetOf(*fact.ValueAt(slot->Position()))) return *set;
+        if (TIFuzzySet* set = FuzzySetOf(*fact.ValueAt(slot->Position()))) return IFuzzySet(set);
   throw EIEException(kFzNotFuzzyFact);
 }
 
-TIFuzzySet& TFuzzyLogicFunction::FuzzyArgument(TIEContext& context, const IIEValue& value) const {
+IFuzzySet TFuzzyLogicFunction::FuzzyArgument(TIEContext& context, const IIEValue& value) const {
   switch (value->DType()) {
     case dtInteger:
     case dtFactId: {
@@ -63,11 +63,11 @@ TIFuzzySet& TFuzzyLogicFunction::FuzzyArgument(TIEContext& context, const IIEVal
     }
     default:
       (void)value->AsFuzzy();  // raises the conversion error for other kinds
-      return *FuzzySetOf(*value);
+      return IFuzzySet(FuzzySetOf(*value));
   }
 }
 
-TIFuzzySet& TFuzzyLogicFunction::FuzzyArgument(TFunctionCall& call, int32_t i,
+IFuzzySet TFuzzyLogicFunction::FuzzyArgument(TFunctionCall& call, int32_t i,
                                                TIEContext& context) const {
   return FuzzyArgument(context, call.EvaluateArgument(i, context));
 }

@@ -40,9 +40,10 @@ class TFuzzyLogicFunction : public TIEUserFunction {
   [[nodiscard]] TInferenceEngine& EngineOf(TIEContext& context) const;
   // A fact (its first fuzzy slot), an integer or fact id naming a fact, or
   // any value read as a fuzzy value.
-  [[nodiscard]] TIFuzzySet& FuzzyArgument(TIEContext& context, const IIEValue& value) const;
-  [[nodiscard]] TIFuzzySet& FuzzyArgument(TFunctionCall& call, int32_t i,
-                                          TIEContext& context) const;
+  // The set is held, so it outlives the value it came from.
+  [[nodiscard]] IFuzzySet FuzzyArgument(TIEContext& context, const IIEValue& value) const;
+  [[nodiscard]] IFuzzySet FuzzyArgument(TFunctionCall& call, int32_t i,
+                                        TIEContext& context) const;
 };
 
 // A function class with a function-type enumeration E; Infos(type) gives
@@ -57,7 +58,8 @@ class TTypedFuzzyFunction : public TFuzzyLogicFunction {
   }
 
  protected:
-  explicit TTypedFuzzyFunction(E type) { SetFunctionType(type); }
+  // The derived constructor chooses the type: Info is virtual.
+  TTypedFuzzyFunction() = default;
   [[nodiscard]] virtual const TFuzzyFunctionInfo& Info(E type) const = 0;
 
  private:
@@ -117,7 +119,7 @@ enum TCreateFuzzyShapeFunctionType : uint8_t {
 #define VETTORA_TYPED_FUZZY_FUNCTION(Class, E)                                    \
   class Class : public TTypedFuzzyFunction<E> {                                   \
    public:                                                                        \
-    explicit Class(E type) : TTypedFuzzyFunction<E>(type) {}                      \
+    explicit Class(E type) { SetFunctionType(type); }                             \
     [[nodiscard]] std::string ClassName() const override { return #Class; }       \
                                                                                   \
    protected:                                                                     \

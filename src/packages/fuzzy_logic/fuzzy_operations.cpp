@@ -94,10 +94,10 @@ IIEValue TFuzzyOperationFunction::Execute(TFunctionCall& call, TIEContext& conte
     op = TFuzzyOperation(i);
     first = 1;
   }
-  IFuzzySet result(&FuzzyArgument(call, first, context));
+  IFuzzySet result = FuzzyArgument(call, first, context);
   for (int32_t i = first + 1; i < call.ArgumentCount(); ++i) {
-    TIFuzzySet& next = FuzzyArgument(call, i, context);
-    result = isUnion ? result->Union(next, op) : result->Intersection(next, op);
+    IFuzzySet next = FuzzyArgument(call, i, context);
+    result = isUnion ? result->Union(*next, op) : result->Intersection(*next, op);
   }
   return MakeRef<TIEValue>(IFuzzySetBase(result));
 }

@@ -60,7 +60,7 @@ IIEValue TPlotFuzzySetFunction::Execute(TFunctionCall& call, TIEContext& context
       const TIFuzzySets& terms = type->FuzzyVariable()->Items();
       for (int32_t t = 0; t < terms.Count(); ++t) plot.Sets.push_back(terms[t]);
     } else {
-      plot.Sets.emplace_back(&FuzzyArgument(context, value));
+      plot.Sets.push_back(FuzzyArgument(context, value));
     }
   }
   for (const IFuzzySet& set : plot.Sets) {

@@ -43,7 +43,8 @@ const TFuzzyFunctionInfo& TGetFuzzyFunction::Info(TGetFuzzyFunctionType type) co
 }
 
 IIEValue TGetFuzzyFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TIFuzzySet& set = FuzzyArgument(call, 0, context);
+  IFuzzySet held = FuzzyArgument(call, 0, context);
+  TIFuzzySet& set = *held;
   const TFuzzySetValues& points = set.Values();
   switch (FunctionType()) {
     case gffGetFs: {
@@ -92,7 +93,7 @@ IIEValue TUniverseOfDiscourseFunction::Execute(TFunctionCall& call, TIEContext& 
     IIEDefinedType type = EngineOf(context).DefinedTypes().Find(value->AsString());
     if (type) variable = type->FuzzyVariable().Get();
   } else if (kind == dtFuzzy || kind == dtFact || kind == dtFactId || kind == dtInteger) {
-    variable = FuzzyArgument(context, value).Variable();
+    variable = FuzzyArgument(context, value)->Variable();
   }
   if (!variable)
     throw EIEException(FormatMessage(kFzInvalidArgumentType, {TypeName(kind), kUniverseKinds}));
@@ -128,7 +129,8 @@ const TFuzzyFunctionInfo& TDefuzzifyFunction::Info(TDefuzzifyFunctionType type) 
 }
 
 IIEValue TDefuzzifyFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TIFuzzySet& set = FuzzyArgument(call, 0, context);
+  IFuzzySet held = FuzzyArgument(call, 0, context);
+  TIFuzzySet& set = *held;
   switch (FunctionType()) {
     case dftMoment:
       return MakeFloat(set.MomentDefuzzify());
