@@ -6,6 +6,7 @@
 #include "functions/math_package.h"
 #include "functions/user_package.h"
 #include "packages/fuzzy_logic/fuzzy_logic_package.h"
+#include "packages/object/object_package.h"
 
 namespace vettora {
 
@@ -18,15 +19,16 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
       return NewPackage<TStandardPackage>(&engine);
     case pMath:
       return NewPackage<TMathPackage>(&engine);
+    case pObject:
+      return NewPackage<TObjectPackage>(&engine);
+    case pFuzzyLogic:
+      return NewPackage<TFuzzyLogicPackage>(&engine);
     case pPredicate:
     case pMiscellaneous:
     case pString:
-    case pObject:
     case pTrigonometry:
     case pBusiness:
       break;
-    case pFuzzyLogic:
-      return NewPackage<TFuzzyLogicPackage>(&engine);
   }
   return nullptr;
 }

@@ -314,8 +314,19 @@ class THeadlessRuntime : public THostRuntime {
     return list;
   }
 
+  // Rules and fact sets answer to their rule or fact-set name as well, as
+  // the engine names them by those.
   TComponent* FindComponent(TComponent& owner, const std::string& name) override {
-    return name.empty() ? nullptr : owner.FindComponent(name);
+    if (name.empty()) return nullptr;
+    if (TComponent* found = owner.FindComponent(name)) return found;
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+      TComponent* child = owner.Components(i);
+      auto* rule = dynamic_cast<TRule*>(child);
+      auto* factSet = dynamic_cast<TFactSet*>(child);
+      if ((rule && rule->RuleName() == name) || (factSet && factSet->FactSetName() == name))
+        return child;
+    }
+    return nullptr;
   }
 
   std::vector<THostProperty> Properties(TObject& object) override {
