@@ -66,9 +66,13 @@ const TFuzzyFunctionInfo& TCreateFuzzyShapeFunction::Info(TCreateFuzzyShapeFunct
 IIEValue TCreateFuzzyShapeFunction::Execute(TFunctionCall& call, TIEContext& context) {
   constexpr int kPoints = 7;
   std::vector<double> a;
-  for (int32_t i = 0; i < call.ArgumentCount(); ++i)
+  // The call as written, without any comment the parser attached to it.
+  std::string name = "(" + FunctionName();
+  for (int32_t i = 0; i < call.ArgumentCount(); ++i) {
     a.push_back(call.EvaluateArgument(i, context)->AsNumeric());
-  auto set = MakeRef<TIEFuzzySet>(call.AsText());
+    name += " " + call.Argument(i)->AsText();
+  }
+  auto set = MakeRef<TIEFuzzySet>(name + ")");
   set->SetThreshold(EngineOf(context).FuzzyEqualsThreshold());
   switch (FunctionType()) {
     case fsGrowthShape:
