@@ -1,5 +1,6 @@
 // plot-fuzzy-value: gathers and checks the values, then prints the
 // character plot to a stream or writes the SVG drawing to a ".svg" file.
+#include <cmath>
 #include <fstream>
 
 #include "engine/defined_types.h"
@@ -49,7 +50,8 @@ IIEValue TPlotFuzzySetFunction::Execute(TFunctionCall& call, TIEContext& context
   plot.Chars = call.EvaluateArgument(1, context)->AsString();
   plot.Low = call.EvaluateArgument(2, context)->AsNumeric();
   plot.High = call.EvaluateArgument(3, context)->AsNumeric();
-  if (!(plot.Low < plot.High))
+  // Infinite limits would spread the columns over nothing.
+  if (!(plot.Low < plot.High) || !std::isfinite(plot.Low) || !std::isfinite(plot.High))
     throw EIEException(FormatMessage(kFzInvalidLimits, {plot.Low, plot.High}));
   for (int32_t i = 4; i < call.ArgumentCount(); ++i) {
     IIEValue value = call.EvaluateArgument(i, context);
