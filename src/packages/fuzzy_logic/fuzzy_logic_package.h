@@ -46,15 +46,25 @@ class TFuzzyLogicFunction : public TIEUserFunction {
                                         TIEContext& context) const;
 };
 
-// A function class with a function-type enumeration E; Infos(type) gives
-// what the type fixes.
-template <class E>
+// A function class with a function-type enumeration E whose last member is
+// Last; Info(type) gives what the type fixes.
+template <class E, E Last>
 class TTypedFuzzyFunction : public TFuzzyLogicFunction {
  public:
   [[nodiscard]] E FunctionType() const { return FFunctionType; }
   void SetFunctionType(E type) {
     FFunctionType = type;
     Describe(Info(type));
+  }
+  // Chooses the type whose function name is `name`; false, with nothing
+  // changed, when no type of this class has that name.
+  bool SelectType(const std::string& name) {
+    for (int t = 0; t <= int(Last); ++t)
+      if (name == Info(E(t)).Name) {
+        SetFunctionType(E(t));
+        return true;
+      }
+    return false;
   }
 
  protected:
@@ -116,8 +126,8 @@ enum TCreateFuzzyShapeFunctionType : uint8_t {
   }
 
 // Declares a function class with the function-type enumeration E.
-#define VETTORA_TYPED_FUZZY_FUNCTION(Class, E)                                    \
-  class Class : public TTypedFuzzyFunction<E> {                                   \
+#define VETTORA_TYPED_FUZZY_FUNCTION(Class, E, Last)                              \
+  class Class : public TTypedFuzzyFunction<E, Last> {                             \
    public:                                                                        \
     explicit Class(E type) { SetFunctionType(type); }                             \
     [[nodiscard]] std::string ClassName() const override { return #Class; }       \
@@ -128,18 +138,29 @@ enum TCreateFuzzyShapeFunctionType : uint8_t {
   }
 
 VETTORA_FUZZY_FUNCTION(TCreateFuzzySetFunction);
-VETTORA_TYPED_FUZZY_FUNCTION(TFuzzyAssertFunction, TFuzzyAssertFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TFuzzyOperationFunction, TFuzzyOperationFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TGetFuzzyFunction, TGetFuzzyFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TRWActivationThresholdFunction, TRWActivationThresholdFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyAutoTerms, TRWFuzzyAutoTermsType);
-VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyCorrelationFunction, TRWFuzzyCorrelationFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyInferenceFunction, TRWFuzzyInferenceFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyThresholdFunction, TRWFuzzyThresholdFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TUniverseOfDiscourseFunction, TUniverseOfDiscourseFunctionType);
-VETTORA_TYPED_FUZZY_FUNCTION(TDefuzzifyFunction, TDefuzzifyFunctionType);
+VETTORA_TYPED_FUZZY_FUNCTION(TFuzzyAssertFunction, TFuzzyAssertFunctionType,
+                             fafAssertUnconditional);
+VETTORA_TYPED_FUZZY_FUNCTION(TFuzzyOperationFunction, TFuzzyOperationFunctionType,
+                             fofFuzzyIntersectionX);
+VETTORA_TYPED_FUZZY_FUNCTION(TGetFuzzyFunction, TGetFuzzyFunctionType,
+                             gffGetFsValue);
+VETTORA_TYPED_FUZZY_FUNCTION(TRWActivationThresholdFunction, TRWActivationThresholdFunctionType,
+                             atfSetActivationThreshold);
+VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyAutoTerms, TRWFuzzyAutoTermsType,
+                             fatSetFuzzyAutoTerms);
+VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyCorrelationFunction, TRWFuzzyCorrelationFunctionType,
+                             fcfSetCorrelation);
+VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyInferenceFunction, TRWFuzzyInferenceFunctionType,
+                             fifSetInference);
+VETTORA_TYPED_FUZZY_FUNCTION(TRWFuzzyThresholdFunction, TRWFuzzyThresholdFunctionType,
+                             ftfSetFuzzyThreshold);
+VETTORA_TYPED_FUZZY_FUNCTION(TUniverseOfDiscourseFunction, TUniverseOfDiscourseFunctionType,
+                             uodGetUnits);
+VETTORA_TYPED_FUZZY_FUNCTION(TDefuzzifyFunction, TDefuzzifyFunctionType,
+                             dftCompatibilityIndex);
 VETTORA_FUZZY_FUNCTION(TPlotFuzzySetFunction);
-VETTORA_TYPED_FUZZY_FUNCTION(TCreateFuzzyShapeFunction, TCreateFuzzyShapeFunctionType);
+VETTORA_TYPED_FUZZY_FUNCTION(TCreateFuzzyShapeFunction, TCreateFuzzyShapeFunctionType,
+                             fsBetaShape);
 
 #undef VETTORA_FUZZY_FUNCTION
 #undef VETTORA_TYPED_FUZZY_FUNCTION

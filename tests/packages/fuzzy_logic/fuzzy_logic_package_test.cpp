@@ -51,6 +51,12 @@ TEST_F(FuzzyLogicTest, ChoosingAFunctionTypeSetsNameTextAndLimits) {
   EXPECT_EQ(pi.MaxArgumentCount(), 3);
   TFuzzyAssertFunction unconditional(fafAssertUnconditional);
   EXPECT_EQ(unconditional.MinArgumentCount(), 0);
+  // A name selects the type of its class only.
+  EXPECT_TRUE(get.SelectType("get-fs-variable"));
+  EXPECT_EQ(get.FunctionType(), gffGetFsVariable);
+  EXPECT_EQ(get.MinArgumentCount(), 1);
+  EXPECT_FALSE(get.SelectType("get-u"));
+  EXPECT_EQ(get.FunctionName(), "get-fs-variable");
 }
 
 TEST_F(FuzzyLogicTest, UnionsFoldFromTheLeftAndSumIsNoIntersection) {
