@@ -7,7 +7,7 @@
 #include "packages/fuzzy_logic/fuzzy_logic_package.h"
 #include "packages/fuzzy_logic/messages.h"
 #include "reader/string_stream.h"
-#include "../../standard/core_test_util.h"
+#include "../standard/core_test_util.h"
 
 namespace vettora::testing {
 namespace {

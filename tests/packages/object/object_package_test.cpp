@@ -5,7 +5,7 @@
 #include "engine/fact_sets.h"
 #include "engine/host_runtime.h"
 #include "packages/object/object_package.h"
-#include "../../standard/core_test_util.h"
+#include "../standard/core_test_util.h"
 
 namespace vettora::testing {
 namespace {
