@@ -4,7 +4,9 @@
 
 #include "engine/inference_engine.h"
 #include "functions/user_package.h"
+#include "packages/fuzzy_logic/fuzzy_logic_package.h"
 #include "packages/math/math_package.h"
+#include "packages/object/object_package.h"
 #include "packages/standard/standard_package.h"
 
 namespace vettora {
@@ -15,13 +17,15 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
       return NewPackage<TStandardPackage>(&engine);
     case pMath:
       return NewPackage<TMathPackage>(&engine);
+    case pObject:
+      return NewPackage<TObjectPackage>(&engine);
+    case pFuzzyLogic:
+      return NewPackage<TFuzzyLogicPackage>(&engine);
     case pPredicate:
     case pMiscellaneous:
     case pString:
-    case pObject:
     case pTrigonometry:
     case pBusiness:
-    case pFuzzyLogic:
       break;
   }
   return nullptr;

@@ -21,6 +21,7 @@
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
 #include "engine/rules.h"
+#include "engine/setting_names.h"
 #include "values/custom_hashtable.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -33,18 +34,6 @@ namespace {
 using TStrings = TPropertyStore::TStrings;
 using TReader = std::function<void(const std::string& name)>;
 
-constexpr const char* kDuplicateNames[] = {"dcOverwrite", "dcIgnore", "dcError"};
-constexpr const char* kPackageNames[] = {"pStandard",      "pPredicate", "pMath",
-                                         "pMiscellaneous", "pString",    "pObject",
-                                         "pTrigonometry",  "pBusiness",  "pFuzzyLogic"};
-constexpr const char* kCorrelationNames[] = {"fcmMinimum", "fcmProduct"};
-constexpr const char* kInferenceNames[] = {"fimMinMax", "fimAdditive", "fimMean", "fimProduct",
-                                           "fimBoundedSum"};
-constexpr const char* kErrorHandlingNames[] = {"ehRaiseImmediate", "ehRaiseAllAtEnd"};
-constexpr const char* kStrategyNames[] = {"ssDepthFirst", "ssBreadthFirst"};
-constexpr const char* kTypeCheckNames[] = {"tcStatic", "tcDynamic"};
-constexpr const char* kWatchNames[] = {"cwActivation", "cwFact", "cwRule", "cwCompilation",
-                                       "cwStatistics"};
 constexpr const char* kHashTypeNames[] = {"htTruncation", "htDivision", "htMidSquare", "htFolding"};
 
 // The settings a collection's table starts with.

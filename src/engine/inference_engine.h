@@ -28,6 +28,7 @@
 #include "engine/default_packages.h"
 #include "engine/engine_events.h"
 #include "engine/engine_parser.h"
+#include "engine/host_runtime.h"
 #include "engine/text_line.h"
 #include "functions/duplicate_constructs.h"
 #include "functions/function_package.h"
@@ -185,6 +186,13 @@ class TInferenceEngine : public TComponent,
   // Replaces the factory the packages are made with (CreateDefaultPackage
   // by default); takes effect at the next AddDefaultPackages.
   void SetPackageFactory(TPackageFactory factory) { FPackageFactory = std::move(factory); }
+
+  // ---- Host objects.
+  // The runtime the object package reaches host objects through: the
+  // headless one over the engine's own components unless a host installs
+  // its own (null restores the headless one).
+  [[nodiscard]] THostRuntime& HostRuntime();
+  void SetHostRuntime(std::unique_ptr<THostRuntime> runtime);
 
   // ---- Output.
   // Routes text to a logical stream: "t" or "" to the capture stream or
@@ -480,6 +488,7 @@ class TInferenceEngine : public TComponent,
 
   TCollectionFactory FCollectionFactory;
   TPackageFactory FPackageFactory;
+  std::unique_ptr<THostRuntime> FHostRuntime;  // made on first use
   std::unique_ptr<IEngineParser> FParser;
   float FVersion = 2.0f;
 

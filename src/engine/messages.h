@@ -12,6 +12,14 @@ inline constexpr const char* kDefinedTypeNameExists = "Defined Type Name already
 inline constexpr const char* kDuplicateStreamName =
     "Duplicate streams defined with same name: \"%s\"";
 inline constexpr const char* kInvalidStreamName = "Invalid stream name: %s";
+// A rule value whose host component was destroyed.
+inline constexpr const char* kHostObjectFreed = "Object has been freed: %s";
+// Host runtime refusals.
+inline constexpr const char* kHostBadMember = "Invalid value %s for property %s";
+inline constexpr const char* kHostCannotCreate = "Cannot create an object of class %s";
+inline constexpr const char* kHostCannotFree = "Cannot free an object of class %s";
+inline constexpr const char* kHostReadOnlyProperty = "Property %s is read-only";
+inline constexpr const char* kHostNotAnAction = "Object of class %s is not an action";
 inline constexpr const char* kPrintOutUnassigned = "Function is unimplemented or unassigned: %s";
 // Counters that would pass the largest 32-bit integer.
 inline constexpr const char* kEngineIntegerOverflow = "Integer overflow: %s";

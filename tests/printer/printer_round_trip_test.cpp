@@ -166,7 +166,7 @@ TEST_F(RoundTripTest, FuzzyTypesFactsAndPatterns) {
 // Terms made by the shape functions print as calls of them.
 TEST_F(RoundTripTest, FuzzyShapes) {
   IUserFunction shape;
-  if (!Engine.FindFunction("z", shape)) GTEST_SKIP() << "the fuzzy shape functions are missing";
+  ASSERT_TRUE(Engine.FindFunction("z", shape)) << "the fuzzy shape functions are missing";
   IIEDefinedType temp = Type("temp", TIETypes{dtFuzzy});
   temp->SetMinRange(0);
   temp->SetMaxRange(100);
