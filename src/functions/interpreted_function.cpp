@@ -1,6 +1,8 @@
 // TInterpretedFunction: parameters, binding of arguments and the body.
 #include "functions/interpreted_function.h"
 
+#include <vector>
+
 #include "functions/messages.h"
 #include "matching/context.h"
 #include "values/exceptions.h"
@@ -80,14 +82,23 @@ IIEValue TInterpretedFunction::Execute(TFunctionCall& call, TIEContext& context)
   std::unique_ptr<TIEContext> local = context.CreateChild();
   local->SetCallDepth(context.CallDepth() + 1);
   TReturnGuard guard(*local);
-  BindParameters(call, *local);
+  BindParameters(call, context, *local);
   IIEValue result = RunActions(*local);
   // A returned expression is evaluated where its variables live.
   if (result && IsExpression(result)) result = result->Evaluate(local.get());
   return result ? result : NilValue();
 }
 
-void TInterpretedFunction::BindParameters(TFunctionCall& call, TIEContext& local) {
+// Every argument is evaluated in the caller's context before any parameter
+// is bound, so that an argument never sees a parameter of the call being
+// made: (gcd ?b (mod ?a ?b)) passes the caller's ?a and ?b both times.
+void TInterpretedFunction::BindParameters(TFunctionCall& call, TIEContext& caller,
+                                          TIEContext& local) {
+  // An atom parameter takes its position without evaluating the argument.
+  std::vector<IIEValue> arguments(size_t(call.ArgumentCount()));
+  for (int32_t i = 0; i < call.ArgumentCount(); ++i)
+    if (i >= ParameterCount() || Parameters(i)->DType() != dtAtom)
+      arguments[size_t(i)] = call.EvaluateArgument(i, caller);
   for (int32_t i = 0; i < ParameterCount(); ++i) {
     const IIEValue& parameter = Parameters(i);
     const std::string& name = parameter->Text();
@@ -96,12 +107,11 @@ void TInterpretedFunction::BindParameters(TFunctionCall& call, TIEContext& local
         local.SetLocal(name, NilValue());
         break;
       case dtVariable:
-        local.AddBinding(name, call.EvaluateArgument(i, local));
+        local.AddBinding(name, arguments[size_t(i)]);
         break;
       default: {  // the wildcard takes the remaining arguments
         IValueVector rest = MakeRef<TValueVector>();
-        for (int32_t j = i; j < call.ArgumentCount(); ++j)
-          rest->Add(call.EvaluateArgument(j, local));
+        for (size_t j = size_t(i); j < arguments.size(); ++j) rest->Add(arguments[j]);
         local.AddBinding(name, MakeList(std::move(rest)));
         break;
       }

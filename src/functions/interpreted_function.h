@@ -59,7 +59,7 @@ class TInterpretedFunction : public TIEUserFunction {
   void Detached() override;
 
  private:
-  void BindParameters(TFunctionCall& call, TIEContext& local);
+  void BindParameters(TFunctionCall& call, TIEContext& caller, TIEContext& local);
   IIEValue RunActions(TIEContext& local);
 
   IValueVector FParameters;

@@ -188,9 +188,7 @@ void TIEVorlanParser::Parse(bool execute) {
     try {
       if (!ParseNext(true)) break;
       continue;
-    } catch (const EIEAbort&) {
-      break;
-    } catch (const std::exception& error) {
+    } catch (const std::exception& error) {  // an abort (exit) is none: it ends the program
       if (errors.empty()) {
         auto* parseError = dynamic_cast<const EIEParseException*>(&error);
         firstLine = parseError ? parseError->LineNumber() : CurrentLine();

@@ -181,10 +181,11 @@ void TIEVorlanParser::AddTest(TConstraintState& state, const IIEValue& value, bo
 }
 
 // "=" <call>: a fresh variable for the field, then the predicate
-// (eq* ?_eq_N <call>) on it.
+// (eq* ?_eq_N <call>) on it. The value stands for one field, so the
+// variable is single-field in a multislot too.
 void TIEVorlanParser::AddReturnValueConstraint(TConstraintState& state, bool negated) {
   std::string name = UniqueName(kReturnValuePrefix);
-  TIEType kind = state.Multi ? dtMultiVariable : dtVariable;
+  TIEType kind = dtVariable;
   state.Variables.emplace(name, kind);
   IIEValue variable = MakeRef<TIEValue>(name, kind);
   AddTest(state, variable, false);

@@ -86,6 +86,11 @@ IFactTemplate TIEVorlanParser::ParseFactTemplate() {
   }
   factTemplate->SetComment(header.Comment);
   factTemplate->SetParent(parent);
+  // A child starts with a copy of each parent slot, in the parent's order;
+  // a slot of its own with the same name takes the copy's place.
+  if (parent)
+    for (const IFactSlot& slot : parent->SlotsInOrder())
+      if (slot->Name() != kImpliedSlotName) factTemplate->AddSlotFrom(*slot);
   if (isA) {
     IFactSlot slot = factTemplate->AddMultiSlot(kImpliedSlotName, EmptyListValue());
     slot->SetExtendedTypeInfo(isA);

@@ -47,6 +47,14 @@ std::string KindList(TIETypes types) {
   return words;
 }
 
+// A multifield with a variable or call among its elements.
+bool HoldsUnevaluated(const TIEValue& value) {
+  if (value.DType() != dtList) return false;
+  for (const IIEValue& element : *value.AsList())
+    if (element && PassesUnchecked(element->DType()) && element->DType() != dtNone) return true;
+  return false;
+}
+
 IIEValue ListOf(std::vector<IIEValue>& values) {
   IValueVector list = MakeRef<TValueVector>();
   for (IIEValue& value : values) list->Add(std::move(value));
@@ -194,14 +202,18 @@ IIEValue TIEVorlanParser::CheckedSlotValue(IIEValue value, TIETypes types,
 }
 
 // A fact's slot value: read for the slot's kinds, then checked by the slot
-// itself.
+// itself. A value holding variables or calls is checked once it is known,
+// when the fact is asserted.
 IIEValue TIEVorlanParser::ParseFactSlotValue(const TFactSlot& slot) {
   IIEValue value = ParseSlotValue(slot.SlotType(), slot.ExtendedTypeInfo(), slot.Name());
-  if (!StaticTypeChecks() || !value || PassesUnchecked(value->DType()) || slot.Admits(value))
+  if (!StaticTypeChecks() || !value || PassesUnchecked(value->DType()) || HoldsUnevaluated(*value) ||
+      slot.Admits(value))
     return value;
   if (value->DType() == dtInteger && slot.SlotType().Contains(dtFloat))
     return MakeFloat(value->AsInteger());
-  Fail(kWhereFactSlotValue, slot.TypeError(value));
+  std::string message = slot.TypeError(value);
+  if (message.empty()) return value;  // the slot's own check lets it pass
+  Fail(kWhereFactSlotValue, message);
 }
 
 }  // namespace vettora

@@ -64,7 +64,7 @@ void TJoinNode::ChooseHashKey() {
   auto pick = [&](TJoinTestType type) -> int32_t {
     for (size_t i = 0; i < FJoinTests.size(); ++i)
       if (FJoinTests[i] && FJoinTests[i]->JoinTestType() == type &&
-          FJoinTests[i]->SlotTestType() == sttEquals)
+          FJoinTests[i]->SlotTestType() == sttEquals && !FJoinTests[i]->ComparesAddress())
         return int32_t(i);
     return -1;
   };
@@ -100,8 +100,8 @@ int32_t TJoinNode::LeftKey(const TIEToken& left, bool& inexact) const {
   inexact = false;
   if (FChained) return ExtendedHash(left.Hash(), Rete()->Engine()->NotOrTestFact()->ID());
   if (!FKey) return left.Hash();
-  const TIEValue* value = FKey->LeftValue(left);
-  inexact = IsInexact(value);
+  IIEValue value = FKey->LeftValue(left);
+  inexact = IsInexact(value.Get());
   return value ? int32_t(value->HashCode()) : 0;
 }
 
@@ -110,8 +110,8 @@ int32_t TJoinNode::RightKey(const TIEToken& right, bool& inexact) const {
   inexact = false;
   if (FChained) return right.Parent() ? right.Parent()->Hash() : 0;
   if (!FKey) return right.Hash();
-  const TIEValue* value = right.Fact() ? FKey->RightValue(*right.Fact()) : nullptr;
-  inexact = IsInexact(value);
+  IIEValue value = right.Fact() ? FKey->RightValue(*right.Fact()) : nullptr;
+  inexact = IsInexact(value.Get());
   return value ? int32_t(value->HashCode()) : 0;
 }
 

@@ -2,9 +2,21 @@
 // partial match.
 #include "matching/join_test.h"
 
+#include "matching/binding_info.h"
 #include "matching/context.h"
 
 namespace vettora {
+
+namespace {
+
+// The compared value of `fact`: the fact itself as a fact id for the
+// pattern's own address ("?f <- (...)"), else its slot or slot element.
+IIEValue ValueOf(const TSlotRef& slot, int32_t subIndex, const TFact& fact) {
+  if (slot.Name() == kPatternSlot) return MakeRef<TIEValue>(fact.ID(), dtFactId);
+  return IIEValue(const_cast<TIEValue*>(ElementOf(slot.ValueIn(fact), subIndex)));
+}
+
+}  // namespace
 
 const char* JoinTestTypeName(TJoinTestType type) {
   return type == tstSlot ? "tstSlot" : "tstMultiSlot";
@@ -20,23 +32,27 @@ TIEJoinTest::TIEJoinTest(TSlotTestType type, int32_t tokenIndex, std::string lef
       FRightSubIndex(rightSubIndex),
       FJoinTestType(leftSubIndex == -1 && rightSubIndex == -1 ? tstSlot : tstMultiSlot) {}
 
-const TIEValue* TIEJoinTest::RightValue(const TFact& right) const {
-  return ElementOf(FRight.ValueIn(right), FRightSubIndex);
+bool TIEJoinTest::ComparesAddress() const {
+  return FLeft.Name() == kPatternSlot || FRight.Name() == kPatternSlot;
 }
 
-const TIEValue* TIEJoinTest::LeftValue(const TIEToken& left) const {
+IIEValue TIEJoinTest::RightValue(const TFact& right) const {
+  return ValueOf(FRight, FRightSubIndex, right);
+}
+
+IIEValue TIEJoinTest::LeftValue(const TIEToken& left) const {
   if (FTokenIndex >= left.Count()) return nullptr;
   const TFact* fact = left.FactAt(FTokenIndex).Get();
-  return fact ? ElementOf(FLeft.ValueIn(*fact), FLeftSubIndex) : nullptr;
+  return fact ? ValueOf(FLeft, FLeftSubIndex, *fact) : nullptr;
 }
 
 bool TIEJoinTest::Matches(const TIEToken& left, const TFact& right) const {
   if (FTokenIndex >= left.Count()) return true;
   const TFact* fact = left.FactAt(FTokenIndex).Get();
   if (!fact) return true;
-  const TIEValue* l = ElementOf(FLeft.ValueIn(*fact), FLeftSubIndex);
-  const TIEValue* r = RightValue(right);
-  bool equal = l && r && l->Equals(r);
+  IIEValue l = ValueOf(FLeft, FLeftSubIndex, *fact);
+  IIEValue r = RightValue(right);
+  bool equal = l && r && l->Equals(r.Get());
   return equal == (SlotTestType() == sttEquals);
 }
 

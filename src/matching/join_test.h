@@ -33,9 +33,13 @@ class TIEJoinTest : public TIESlotTest {
   [[nodiscard]] TJoinTestType JoinTestType() const { return FJoinTestType; }
 
   // The compared values: the right one from the joined fact, the left one
-  // from the fact at TokenIndex of the partial match. Null when absent.
-  [[nodiscard]] const TIEValue* RightValue(const TFact& right) const;
-  [[nodiscard]] const TIEValue* LeftValue(const TIEToken& left) const;
+  // from the fact at TokenIndex of the partial match. Null when absent. A
+  // side named "__PATTERN" is the fact's own address, as a fact id.
+  [[nodiscard]] IIEValue RightValue(const TFact& right) const;
+  [[nodiscard]] IIEValue LeftValue(const TIEToken& left) const;
+  // One side is a fact's address rather than a slot (never a hash key:
+  // the memories file tokens by slot values).
+  [[nodiscard]] bool ComparesAddress() const;
 
   // The test on a partial match and the fact being joined; passes when the
   // match has no fact at TokenIndex.

@@ -170,12 +170,30 @@ void TReteNetwork::CompileJoinTests(TCompilation& c, int32_t position, TTestNode
   TIEPattern& pattern = *c.Rule.Patterns(position);
   bool isTest = pattern.IsTest();
   std::unordered_set<std::string> seen;
+  // "?f <- (...)" with ?f bound earlier: this fact's address must equal it.
+  if (!pattern.BoundName().empty()) {
+    TBinding* binding = c.Rule.BindingOf(pattern.BoundName());
+    if (binding && binding->FactIndex() != position)
+      node.AddTest(std::make_unique<TIEJoinTest>(sttEquals, binding->FactIndex(),
+                                                 binding->SlotIndex(), binding->SubIndex(),
+                                                 kPatternSlot, -1));
+  }
+  // A variable used here without "~" is joined once, at its first such use;
+  // the intra-pattern tests relate its other uses to that one. A variable
+  // used only with "~" is joined at every use.
+  std::unordered_set<std::string> positive;
+  for (int32_t s = 0; s < pattern.SlotCount(); ++s)
+    for (const auto& test : pattern.Slots(s).Tests)
+      if (test->IsVariable() && test->SlotTestType() == sttEquals)
+        positive.insert(test->SlotValue()->Text());
   for (int32_t s = 0; s < pattern.SlotCount(); ++s) {
     const std::string& slotName = pattern.Slots(s).Name;
     for (const auto& test : pattern.Slots(s).Tests) {
       if (test->IsVariable()) {
         const std::string& name = test->SlotValue()->Text();
-        if (!seen.insert(name).second) continue;
+        bool equal = test->SlotTestType() == sttEquals;
+        if (equal != (positive.count(name) > 0) || (equal && !seen.insert(name).second))
+          continue;
         TBinding* binding = c.Rule.BindingOf(name);
         if (!binding) throw EIEException(FormatMessage(kCorruptedBinding, {name}));
         if (binding->FactIndex() == position) continue;

@@ -198,6 +198,11 @@ TBinding* TRule::AddBinding(const std::string& name, int32_t factIndex, const st
   return FBindings.back().get();
 }
 
+void TRule::RebuildBindingIndex() {
+  FBindingIndex.clear();
+  for (size_t i = 0; i < FBindings.size(); ++i) FBindingIndex.emplace(FBindings[i]->Name(), i);
+}
+
 void TRule::ClearBindings() {
   FBindings.clear();
   FBindingSlots.clear();

@@ -166,6 +166,15 @@ class TRule : public TComponent {
   void JoinEngine(IRuleEngine* engine, bool file);
   void InsertInitialFactPattern(size_t at);
   void RecordPatternBindings(TIEPattern& pattern, int32_t position);
+  void BindVariable(TIEPattern& pattern, int32_t position, const std::string& slot,
+                    TIEPatternMatchTest& test,
+                    std::unordered_map<std::string, std::string>& renamed);
+  // "_<patternCount>_<name>": a variable's name local to one negated pattern.
+  static std::string LocalName(const std::string& name, size_t patternCount);
+  void LocaliseVariable(const std::string& name, int32_t position);
+  void RenameInCalls(TIEPattern& pattern,
+                     const std::unordered_map<std::string, std::string>& renamed);
+  void RebuildBindingIndex();
   void RenameInCall(const IIEValue& value,
                     const std::unordered_map<std::string, std::string>& names, IIEValue& out);
   void CompileDisjunctions(TIEPattern& pattern, int32_t position);

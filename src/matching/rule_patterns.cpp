@@ -58,33 +58,79 @@ void TRule::EnsurePattern() {
 }
 
 // Binds the pattern's fact variable and the first use of each variable in
-// it; anonymous variables of a negated pattern get names of their own.
+// it. Variables first used inside a `not` or `exists` belong to that
+// pattern alone: anonymous ones get names of their own at once, named ones
+// when a later pattern uses the name again. A variable is bound where it is
+// used without "~" when there is such a use in the pattern, so the order of
+// its slots never matters.
 void TRule::RecordPatternBindings(TIEPattern& pattern, int32_t position) {
-  if (!pattern.BoundName().empty()) AddBinding(pattern.BoundName(), position, kPatternSlot, -1);
-  std::unordered_map<std::string, std::string> renamed;
-  for (int32_t s = 0; s < pattern.SlotCount(); ++s) {
-    TIEPattern::TPatternSlot& slot = pattern.Slots(s);
-    for (auto& test : slot.Tests) {
-      if (!test->IsVariable()) continue;
-      TIEType kind = test->SlotValue()->DType();
-      std::string name = test->SlotValue()->Text();
-      if (auto r = renamed.find(name); r != renamed.end()) {
-        test->SetSlotValueShared(MakeRef<TIEValue>(r->second, kind));
-        continue;
-      }
-      if (BindingOf(name)) continue;
-      if (pattern.Negated() && StartsWith(name, kBlankPrefix)) {
-        std::string fresh = "_" + std::to_string(FPatterns.size()) + "_" + name;
-        renamed.emplace(name, fresh);
-        test->SetSlotValueShared(MakeRef<TIEValue>(fresh, kind));
-        name = fresh;
-      } else if (test->SlotTestType() == sttNotEquals) {
-        throw EIEException(FormatMessage(kFirstUseNegated, {name}));
-      }
-      AddBinding(name, position, slot.Name, test->MultiSlotSubIndex());
-    }
+  if (!pattern.BoundName().empty()) {
+    LocaliseVariable(pattern.BoundName(), position);
+    AddBinding(pattern.BoundName(), position, kPatternSlot, -1);
   }
+  std::unordered_map<std::string, std::string> renamed;
+  for (bool negatedUses : {false, true})
+    for (int32_t s = 0; s < pattern.SlotCount(); ++s)
+      for (auto& test : pattern.Slots(s).Tests)
+        if (test->IsVariable() && (test->SlotTestType() == sttNotEquals) == negatedUses)
+          BindVariable(pattern, position, pattern.Slots(s).Name, *test, renamed);
   if (renamed.empty()) return;
+  RenameInCalls(pattern, renamed);
+}
+
+void TRule::BindVariable(TIEPattern& pattern, int32_t position, const std::string& slot,
+                         TIEPatternMatchTest& test,
+                         std::unordered_map<std::string, std::string>& renamed) {
+  TIEType kind = test.SlotValue()->DType();
+  std::string name = test.SlotValue()->Text();
+  if (auto r = renamed.find(name); r != renamed.end()) {
+    test.SetSlotValueShared(MakeRef<TIEValue>(r->second, kind));
+    return;
+  }
+  LocaliseVariable(name, position);
+  if (BindingOf(name)) return;
+  if (pattern.Negated() && StartsWith(name, kBlankPrefix)) {
+    std::string fresh = LocalName(name, FPatterns.size());
+    renamed.emplace(name, fresh);
+    test.SetSlotValueShared(MakeRef<TIEValue>(fresh, kind));
+    name = fresh;
+  } else if (test.SlotTestType() == sttNotEquals) {
+    throw EIEException(FormatMessage(kFirstUseNegated, {name}));
+  }
+  AddBinding(name, position, slot, test.MultiSlotSubIndex());
+}
+
+std::string TRule::LocalName(const std::string& name, size_t patternCount) {
+  return "_" + std::to_string(patternCount) + "_" + name;
+}
+
+// A variable bound inside an earlier `not` or `exists` and used again by
+// the pattern at `position`: the earlier pattern's variable takes a name of
+// its own, so the name is free to be bound anew.
+void TRule::LocaliseVariable(const std::string& name, int32_t position) {
+  TBinding* bound = BindingOf(name);
+  if (!bound || bound->FactIndex() >= position || bound->IsPattern()) return;
+  int32_t at = bound->FactIndex();
+  TIEPattern& earlier = *FPatterns.at(size_t(at));
+  if (earlier.NegatedCount() == 0) return;
+  std::string fresh = LocalName(name, size_t(at) + 1);
+  std::unordered_map<std::string, std::string> renamed{{name, fresh}};
+  for (int32_t s = 0; s < earlier.SlotCount(); ++s)
+    for (auto& test : earlier.Slots(s).Tests)
+      if (test->IsVariable() && test->SlotValue()->Text() == name)
+        test->SetSlotValueShared(MakeRef<TIEValue>(fresh, test->SlotValue()->DType()));
+  RenameInCalls(earlier, renamed);
+  for (size_t i = 0; i < FBindings.size(); ++i)
+    if (FBindings[i]->Name() == name && FBindings[i]->FactIndex() == at)
+      FBindings[i] = std::make_unique<TBinding>(fresh, at, FBindings[i]->SlotIndex(),
+                                                FBindings[i]->SubIndex());
+  RebuildBindingIndex();
+}
+
+// In every function-call test of the pattern, the renamed variables take
+// their new names (nested calls included).
+void TRule::RenameInCalls(TIEPattern& pattern,
+                          const std::unordered_map<std::string, std::string>& renamed) {
   for (int32_t s = 0; s < pattern.SlotCount(); ++s)
     for (auto& test : pattern.Slots(s).Tests)
       if (test->IsFunctionCall()) {
@@ -155,8 +201,11 @@ std::vector<std::unique_ptr<TIEPatternMatchTest>> TRule::CompilePosition(
     std::vector<std::unique_ptr<TIEPatternMatchTest>>& tests) {
   IIEValue variable;
   size_t first = 0;
+  // The first test names the position only when "&" joins what follows it
+  // (?x&red|blue); in ?a|?b every test is an alternative.
   const IIEValue& lead = tests.front()->SlotValue();
-  if (lead && lead->DType() == dtVariable && tests.front()->SlotTestType() == sttEquals) {
+  if (lead && lead->DType() == dtVariable && tests.front()->SlotTestType() == sttEquals &&
+      tests.size() > 1 && tests[1]->Conjunction()) {
     variable = lead;
     first = 1;
   } else {

@@ -101,21 +101,12 @@ int64_t TGBufferStream::LogicalPosition() {
 
 int64_t TGBufferStream::Seek(int64_t offset, int32_t origin) {
   int64_t logical = LogicalPosition();
-  int64_t target = 0;
-  switch (origin) {
-    case soFromBeginning:
-      target = offset;
-      break;
-    case soFromCurrent:
-      target = AddPosition(logical, offset);
-      break;
-    case soFromEnd:
-      if (offset == INT64_MIN) throw EGStreamError(FormatMessage(kInvalidStreamPosition, {offset}));
-      target = AddPosition(FSource->Size(), -offset);
-      break;
-    default:
-      throw EGStreamError(FormatMessage(kInvalidOriginPoint, {origin}));
-  }
+  // The same rule as every other stream (SeekTarget): from the end means
+  // size + offset. The size counts bytes still waiting to be written, but
+  // not a position merely moved past the end.
+  int64_t size = 0;
+  if (origin == soFromEnd) size = FState == bsWriting ? Size() : FSource->Size();
+  int64_t target = SeekTarget(offset, origin, logical, size);
   if (target == logical) return target;
   if (FState == bsWriting && !FlushBuffer()) throw EGStreamError(kErrorSeekingInBuffer);
   FSource->Seek(target, soFromBeginning);

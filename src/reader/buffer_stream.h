@@ -28,7 +28,7 @@ class TGBufferStream : public TStream {
   // Writing right after reading first moves the source back to the logical
   // position, so the bytes land where the reader stood.
   int64_t Write(const void* buffer, int64_t count) override;
-  // Origin 2 counts back from the end: the target is source size - offset.
+  // Origin 2 counts from the end, as for every stream: size + offset.
   int64_t Seek(int64_t offset, int32_t origin) override;
   // The source's size, or further when pending writes extend it.
   [[nodiscard]] int64_t Size() override;

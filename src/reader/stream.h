@@ -25,7 +25,9 @@ class TStream {
   // Writes up to `count` bytes; returns how many the stream took.
   virtual int64_t Write(const void* buffer, int64_t count) = 0;
   // Moves to a new position and returns it. Origins are TSeekOrigin values;
-  // any other raises EGStreamError.
+  // any other raises EGStreamError. Every stream counts soFromEnd the same
+  // way: the target is size + offset, so a position before the end takes a
+  // negative offset (Seek(-3, soFromEnd) is three bytes before the end).
   virtual int64_t Seek(int64_t offset, int32_t origin) = 0;
 
   [[nodiscard]] int64_t Position() { return Seek(0, soFromCurrent); }

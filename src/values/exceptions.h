@@ -14,10 +14,12 @@ class EIEException : public std::runtime_error {
 };
 
 // The silent abort raised by `exit`: unwinds everything up to the caller
-// that runs the engine, which ends quietly.
-class EIEAbort : public std::runtime_error {
+// that runs the engine, which ends quietly. It is deliberately no
+// std::exception, so that no handler of ordinary errors can swallow it;
+// only a handler naming EIEAbort (or catch (...)) sees it.
+class EIEAbort {
  public:
-  EIEAbort() : std::runtime_error("") {}
+  EIEAbort() = default;
 };
 
 // Text that does not convert to the number asked for.

@@ -97,12 +97,13 @@ TEST_F(TDeffunctionTest, TheWildcardTakesTheRemainingArguments) {
   EXPECT_EQ(parts->Items(1)->AsList()->Count(), 3);
 }
 
-TEST_F(TDeffunctionTest, ArgumentsSeeParametersBoundBeforeThem) {
+TEST_F(TDeffunctionTest, ArgumentsAreTheCallersValues) {
   Deffunction("g", {{"a", dtVariable}, {"b", dtVariable}}, {CallV("list", {Var("a"), Var("b")})});
   Root.AddBinding("a", MakeInteger(1));
   Root.AddBinding("b", MakeInteger(2));
-  // (g ?b ?a): a takes the caller's b, then b takes the new a.
-  EXPECT_EQ(Call("g", {Var("b"), Var("a")})->Execute(&Root)->AsText(), "2 2 ");
+  // (g ?b ?a): every argument is the caller's value, whatever the
+  // parameters are called, so the two are swapped.
+  EXPECT_EQ(Call("g", {Var("b"), Var("a")})->Execute(&Root)->AsText(), "2 1 ");
   // The caller's own variables are untouched and nothing leaks out.
   EXPECT_EQ(Root.GetValue("a")->AsInteger(), 1);
   EXPECT_EQ(Root.GetValue("b")->AsInteger(), 2);

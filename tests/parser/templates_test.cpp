@@ -27,6 +27,40 @@ TEST_F(ParserTest, TemplatesExtendAParentWhenItExists) {
   EXPECT_TRUE(Contains(Run("(deftemplate x is-a nosuch)"), "type name unknown or invalid: nosuch"));
 }
 
+// A child starts with a copy of every parent slot; a slot of its own with
+// the same name replaces the copy in place. Its text lists all its slots
+// in definition order (inherited first) and reads back to the same text.
+TEST_F(ParserTest, ExtendsCopiesTheParentSlotsAndReadsBack) {
+  ASSERT_EQ(Run("(deftemplate person (slot zone) (slot age (type INTEGER) (default 0))"
+                "  (multislot tags))"
+                "(deftemplate emp extends person (slot salary) (slot age (default 18)))"),
+            "");
+  IFactTemplate emp = Engine.FindTemplate("emp");
+  ASSERT_TRUE(emp);
+  std::vector<std::string> names;
+  for (const IFactSlot& slot : emp->SlotsInOrder()) names.push_back(slot->Name());
+  EXPECT_EQ(names, (std::vector<std::string>{"zone", "age", "tags", "salary"}));
+  EXPECT_TRUE(emp->FindSlot("tags")->IsMultiSlot());
+  // The parent keeps its own slots and default.
+  EXPECT_EQ(Engine.FindTemplate("person")->SlotCount(), 3);
+  EXPECT_EQ(Engine.FindTemplate("person")->FindSlot("age")->SlotDefault()->AsText(), "0");
+  EXPECT_EQ(emp->FindSlot("age")->SlotDefault()->AsText(), "18");
+  // A fact of the child holds the inherited slots.
+  EXPECT_EQ(Run("(assert (emp (zone north) (tags a b)))"), "");
+  std::string text = Engine.Parser().PrintFactTemplate(*emp);
+  EXPECT_EQ(text,
+            "(deftemplate emp\r\n    extends person\r\n    (slot zone )\r\n"
+            "    (slot age (default 18) )\r\n    (multislot tags )\r\n"
+            "    (slot salary )\r\n)");
+  // Read back (parent first) it prints the same, slot for slot.
+  TInferenceEngine copy;
+  copy.SetParser(std::make_unique<TVorlanEngineParser>(copy));
+  auto& reader = dynamic_cast<TVorlanEngineParser&>(copy.Parser());
+  reader.ExecuteText(Engine.Parser().PrintFactTemplate(*Engine.FindTemplate("person")) + text);
+  ASSERT_TRUE(copy.FindTemplate("emp"));
+  EXPECT_EQ(copy.Parser().PrintFactTemplate(*copy.FindTemplate("emp")), text);
+}
+
 TEST_F(ParserTest, SlotQualifiersSetDefaultsTypesAndImplicitTypes) {
   EXPECT_EQ(Run("(deftemplate t"
                 "  (slot a (default 5))"
@@ -153,6 +187,24 @@ TEST_F(ParserTest, StaticTypeChecksCanBeSwitchedOff) {
   // Variables and calls are checked only once evaluated.
   Engine.SetTypeChecks({tcStatic});
   EXPECT_EQ(Run("(deffacts g (p (n ?x)) (p (n (+ 1 2))))"), "");
+}
+
+// A typed multislot given a variable or call among its values is checked
+// when the values are known: under dynamic checks, when the fact is made.
+TEST_F(ParserTest, TypedMultislotValuesAreCheckedWhenKnown) {
+  Engine.SetTypeChecks({tcStatic, tcDynamic});
+  EXPECT_EQ(Run("(deftemplate moves (multislot ml (type STRING)))"
+                "(deffunction add ($?m) (assert (moves (ml ?m))))"
+                "(deffunction add2 (?a) (assert (moves (ml \"x\" ?a))))"),
+            "");
+  EXPECT_EQ(Run("(add \"up\" \"down\")"), "");
+  std::string error = Run("(add up 2)");
+  EXPECT_TRUE(Contains(error, "STRING")) << error;
+  EXPECT_EQ(Run("(add2 \"z\")"), "");
+  // A constant of the wrong kind is refused while the text is read, with a
+  // message that names it.
+  error = Run("(deffacts f (moves (ml left)))");
+  EXPECT_TRUE(Contains(error, "Value (left ) is a dtAtom (left) type for ml slot")) << error;
 }
 
 TEST_F(ParserTest, ParseFactsAssertsEveryFact) {

@@ -80,7 +80,7 @@ TEST(BufferStream, SeekOrigins) {
   EXPECT_EQ(buffer.Seek(5, soFromCurrent), 16);
   ASSERT_EQ(buffer.Read(&c, 1), 1);
   EXPECT_EQ(c, source.DataString()[16]);
-  EXPECT_EQ(buffer.Seek(3, soFromEnd), 97);  // counts back from the end
+  EXPECT_EQ(buffer.Seek(-3, soFromEnd), 97);  // size + offset, as every stream
   ASSERT_EQ(buffer.Read(&c, 1), 1);
   EXPECT_EQ(c, source.DataString()[97]);
   try {

@@ -74,17 +74,17 @@ IIEValue TAssertFunction::Execute(TFunctionCall& call, TIEContext& context) {
 TAssertStringFunction::TAssertStringFunction()
     : TStandardFunction("assert-string",
                         "Parses each string as a fact and asserts it; returns the fact ID of "
-                        "the last one, or FALSE when it was not added",
+                        "the last one, <Fact--1> when it was not added",
                         " <string-expression>*", 1, kNoLimit) {}
 
-// A fact that was not added (a refused duplicate) answers FALSE, as assert
-// does, rather than an ID that names no fact.
+// Always a fact id: a fact that was not added (a refused duplicate) answers
+// the id -1, which callers test for; assert answers FALSE instead.
 IIEValue TAssertStringFunction::Execute(TFunctionCall& call, TIEContext& context) {
   TInferenceEngine& engine = EngineOf(context);
   int32_t id = -1;
   for (int32_t i = 0; i < call.ArgumentCount(); ++i)
     id = engine.AssertString(call.EvaluateArgument(i, context)->AsString());
-  return id < 0 ? FalseValue() : FactIdValue(id);
+  return FactIdValue(id);
 }
 
 // ---- retract ------------------------------------------------------------------

@@ -1,4 +1,6 @@
 // if, while, foreach, return, bind, halt and exit.
+#include <type_traits>
+
 #include "core_test_util.h"
 
 namespace vettora::testing {
@@ -89,6 +91,59 @@ TEST_F(CoreTest, ExitAbortsSilently) {
   EXPECT_THROW((void)Eval("(exit)"), EIEAbort);
   EXPECT_THROW((void)Eval("(if TRUE then (exit) (printout t never))"), EIEAbort);
   EXPECT_EQ(Output, "");
+  // The abort is no ordinary error: handlers of std::exception never see it.
+  EXPECT_FALSE((std::is_base_of_v<std::exception, EIEAbort>));
+}
+
+// A deffunction's arguments are evaluated by the caller before any parameter
+// is bound: a recursive call passing the caller's variables in another
+// order sees the caller's values, and a predicate of a pattern can hand the
+// slots of the partial match to a deffunction.
+TEST_F(CoreTest, DeffunctionArgumentsAreTheCallersValues) {
+  EXPECT_EQ(Run("(deffunction gcd (?a ?b) (if (= ?b 0) then ?a else (gcd ?b (mod ?a ?b))))"
+                "(deffunction swap (?x ?y) (create$ ?y ?x))"
+                "(deffunction bigger (?a ?b) (> ?a ?b))"),
+            "");
+  EXPECT_EQ(Text("(gcd 1071 462)"), "21");
+  EXPECT_EQ(Text("(bind ?x 1)"), "1");
+  EXPECT_EQ(Text("(swap 2 ?x)"), "1 2 ");
+  EXPECT_EQ(Run("(deffacts d (size 1) (col 1) (col 2))"
+                "(defrule r (size ?n) (col ?c&:(bigger ?c ?n)) => (printout t ?c))"),
+            "");
+  Engine.Reset();
+  EXPECT_EQ(Text("(run)"), "1");
+  EXPECT_EQ(TakeOutput(), "2");
+}
+
+// `exit` ends the program wherever it is evaluated: inside a construct being
+// read, a function, a rule, a loaded file -- each a place that catches
+// ordinary errors. Nothing after it runs and no error is reported.
+TEST_F(CoreTest, ExitEndsTheProgramWhereverItRuns) {
+  TTempFile loaded("exit_in_load.clp");
+  {
+    std::ofstream out(loaded.Name());
+    out << "(printout t \"loading\" crlf)\n(exit)\n(printout t \"still loading\" crlf)\n";
+  }
+  const std::string cases[] = {
+      "(deftype temp extends (type FUZZY) (range 0 10) (values (term a (exit))))",
+      "(deftype level extends (type INTEGER) (range 0 (exit)))",
+      "(deftype word extends (type ATOM) (allowed-symbols a (exit)))",
+      "(deftemplate t (slot s (default (exit))))",
+      "(deffunction f () (exit) (printout t \"after exit\" crlf)) (f)",
+      "(deffunction g () (try (exit) catch (printout t \"caught\" crlf))) (g)",
+      "(defrule r => (exit) (printout t \"after exit\" crlf)) (reset) (run)",
+      "(defrule s (test (exit)) => ) (reset)",
+      "(load \"" + loaded.Name() + "\")",
+  };
+  for (const std::string& text : cases) {
+    SCOPED_TRACE(text);
+    Engine.Clear();
+    TakeOutput();
+    EXPECT_THROW(Reader().ExecuteText(text + " (printout t \"still running\" crlf)"), EIEAbort);
+    EXPECT_FALSE(Contains(Output, "still")) << Output;
+    EXPECT_FALSE(Contains(Output, "caught")) << Output;
+    EXPECT_FALSE(Contains(Output, "after exit")) << Output;
+  }
 }
 
 }  // namespace

@@ -51,9 +51,12 @@ TEST_F(FactTest, AssertEvaluatesSlotsOfAFreshCopyEveryTime) {
 
 TEST_F(FactTest, AssertStringParsesEachText) {
   EXPECT_EQ(Text("(assert-string \"(a 1)\" \"(b two)\")"), "<Fact-2>");
-  // A refused duplicate is FALSE, as with assert.
-  EXPECT_EQ(Text("(assert-string \"(a 1)\")"), "FALSE");
-  EXPECT_EQ(Facts(), "f-0 (Initial-Fact); f-1 (a 1 ); f-2 (b two )");
+  // A refused duplicate answers the id -1; assert answers FALSE for it.
+  EXPECT_EQ(Text("(assert-string \"(a 1)\")"), "<Fact--1>");
+  EXPECT_EQ(Text("(assert (a 1))"), "FALSE");
+  EXPECT_EQ(Text("(assert-string \"(c 3)\" \"(a 1)\")"), "<Fact--1>");
+  EXPECT_EQ(Text("(assert-string \"(a 1)\" \"(d 4)\")"), "<Fact-4>");
+  EXPECT_EQ(Facts(), "f-0 (Initial-Fact); f-1 (a 1 ); f-2 (b two ); f-3 (c 3 ); f-4 (d 4 )");
   EXPECT_EQ(ErrorOf("(assert-string)"), "Too few arguments for assert-string");
 }
 
