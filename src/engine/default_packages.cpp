@@ -5,6 +5,7 @@
 #include "engine/standard_package.h"
 #include "functions/math_package.h"
 #include "functions/user_package.h"
+#include "packages/predicate/predicate_package.h"
 
 namespace vettora {
 
@@ -18,11 +19,12 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
     case pMath:
       return NewPackage<TMathPackage>(&engine);
     case pPredicate:
+      return NewPackage<TPredicatePackage>(&engine);
     case pMiscellaneous:
     case pString:
-    case pObject:
     case pTrigonometry:
     case pBusiness:
+    case pObject:
     case pFuzzyLogic:
       break;
   }
