@@ -6,6 +6,7 @@
 #include "functions/math_package.h"
 #include "functions/user_package.h"
 #include "packages/predicate/predicate_package.h"
+#include "packages/string/string_package.h"
 
 namespace vettora {
 
@@ -20,8 +21,9 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
       return NewPackage<TMathPackage>(&engine);
     case pPredicate:
       return NewPackage<TPredicatePackage>(&engine);
-    case pMiscellaneous:
     case pString:
+      return NewPackage<TStringPackage>(&engine);
+    case pMiscellaneous:
     case pTrigonometry:
     case pBusiness:
     case pObject:
