@@ -7,6 +7,7 @@
 #include "functions/user_package.h"
 #include "packages/predicate/predicate_package.h"
 #include "packages/string/string_package.h"
+#include "packages/trig/trigonometry_package.h"
 
 namespace vettora {
 
@@ -23,8 +24,9 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
       return NewPackage<TPredicatePackage>(&engine);
     case pString:
       return NewPackage<TStringPackage>(&engine);
-    case pMiscellaneous:
     case pTrigonometry:
+      return NewPackage<TTrigonometryPackage>(&engine);
+    case pMiscellaneous:
     case pBusiness:
     case pObject:
     case pFuzzyLogic:
