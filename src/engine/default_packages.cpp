@@ -5,6 +5,7 @@
 #include "engine/standard_package.h"
 #include "functions/math_package.h"
 #include "functions/user_package.h"
+#include "packages/business/business_package.h"
 #include "packages/predicate/predicate_package.h"
 #include "packages/string/string_package.h"
 #include "packages/trig/trigonometry_package.h"
@@ -26,8 +27,9 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
       return NewPackage<TStringPackage>(&engine);
     case pTrigonometry:
       return NewPackage<TTrigonometryPackage>(&engine);
-    case pMiscellaneous:
     case pBusiness:
+      return NewPackage<TBusinessPackage>(&engine);
+    case pMiscellaneous:
     case pObject:
     case pFuzzyLogic:
       break;
