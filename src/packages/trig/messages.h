@@ -12,9 +12,9 @@ inline constexpr const char* kInfiniteResult = "The result of %s is infinite for
 inline constexpr const char* kMultifieldLengthsDiffer =
     "Invalid multifield arguments, the two multifields must be of the same length";
 
-inline constexpr const char* kNumericArgument = " <numeric-expression>";
-inline constexpr const char* kPointArguments = " <numeric-expression-X> <numeric-expression-Y>";
-inline constexpr const char* kMultifieldArguments =
+inline constexpr const char* kTrigNumericArgument = " <numeric-expression>";
+inline constexpr const char* kTrigPointArguments = " <numeric-expression-X> <numeric-expression-Y>";
+inline constexpr const char* kTrigMultifieldArguments =
     " <multifield-expression-1> <multifield-expression-2>";
 
 }  // namespace vettora

@@ -33,7 +33,7 @@ std::string NumbersText(const std::vector<double>& numbers) {
 
 TUnaryTrigFunction::TUnaryTrigFunction(const std::string& name, const std::string& help,
                                        TFormula formula)
-    : TBuiltInFunction(name, help, kNumericArgument, 1, 1), FFormula(formula) {}
+    : TBuiltInFunction(name, help, kTrigNumericArgument, 1, 1), FFormula(formula) {}
 
 IIEValue TUnaryTrigFunction::Execute(TFunctionCall& call, TIEContext& context) {
   double x = NumericArgument(call, 0, context);
@@ -42,7 +42,7 @@ IIEValue TUnaryTrigFunction::Execute(TFunctionCall& call, TIEContext& context) {
 
 TPointTrigFunction::TPointTrigFunction(const std::string& name, const std::string& help,
                                        TFormula formula)
-    : TBuiltInFunction(name, help, kPointArguments, 2, 2), FFormula(formula) {}
+    : TBuiltInFunction(name, help, kTrigPointArguments, 2, 2), FFormula(formula) {}
 
 IIEValue TPointTrigFunction::Execute(TFunctionCall& call, TIEContext& context) {
   double x = NumericArgument(call, 0, context);
@@ -53,7 +53,7 @@ IIEValue TPointTrigFunction::Execute(TFunctionCall& call, TIEContext& context) {
 
 TDistanceFunctionBase::TDistanceFunctionBase(const std::string& name, const std::string& help,
                                              TTerm term, TFinish finish)
-    : TBuiltInFunction(name, help, kMultifieldArguments, 2, 2), FTerm(term), FFinish(finish) {}
+    : TBuiltInFunction(name, help, kTrigMultifieldArguments, 2, 2), FTerm(term), FFinish(finish) {}
 
 IIEValue TDistanceFunctionBase::Execute(TFunctionCall& call, TIEContext& context) {
   std::vector<double> a = NumbersArgument(call, 0, context);
