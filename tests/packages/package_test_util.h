@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "engine/inference_engine.h"
-#include "engine/vorlan_engine_parser.h"
 #include "functions/package_table.h"
 #include "functions/user_package.h"
+#include "language/vorlan_engine_parser.h"
 #include "values/value.h"
 
 namespace vettora::testing {

@@ -11,7 +11,7 @@
 #include <memory>
 #include <sstream>
 
-#include "package_test_util.h"
+#include "packages/package_test_util.h"
 
 namespace vettora::testing {
 namespace {

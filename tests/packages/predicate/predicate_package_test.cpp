@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "functions/function_call.h"
-#include "package_test_util.h"
+#include "packages/package_test_util.h"
 #include "packages/predicate/verify_type_p_function.h"
 
 namespace vettora::testing {

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "package_test_util.h"
+#include "packages/package_test_util.h"
 #include "packages/string/utf8_text.h"
 
 namespace vettora::testing {

@@ -4,7 +4,7 @@
 #include <memory>
 #include <numbers>
 
-#include "package_test_util.h"
+#include "packages/package_test_util.h"
 #include "packages/trig/trigonometry_package.h"
 
 namespace vettora::testing {
