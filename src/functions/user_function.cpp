@@ -63,6 +63,7 @@ void TIEUserFunction::SetFunctionName(const std::string& name) {
   if (name == FFunctionName) return;
   if (FReasoners.empty()) {
     FFunctionName = name;
+    NameChanged();
     return;
   }
   // The reasoners hold this function; keep it alive while it is taken off
@@ -71,6 +72,7 @@ void TIEUserFunction::SetFunctionName(const std::string& name) {
   std::vector<IReasoner*> reasoners = FReasoners;
   for (IReasoner* r : reasoners) r->UnregisterFunction(self);
   FFunctionName = name;
+  NameChanged();
   for (IReasoner* r : reasoners) r->RegisterFunction(self);
 }
 

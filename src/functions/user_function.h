@@ -35,6 +35,10 @@ class TIEUserFunction : public TCounted {
   // Whether the function can write and read its own data (only such
   // functions are stored with a package).
   [[nodiscard]] virtual bool CanStream() const { return false; }
+  // The data a streaming function stores after its name, comment and
+  // limits (for example a type test's kind mask), and reading it back.
+  [[nodiscard]] virtual std::vector<int32_t> OwnData() const { return {}; }
+  virtual void SetOwnData(const std::vector<int32_t>& data) { (void)data; }
 
   // Reasoners this function is registered with, in registration order.
   void AddReasoner(IReasoner* reasoner);
@@ -81,6 +85,9 @@ class TIEUserFunction : public TCounted {
   [[nodiscard]] virtual std::string DefaultText() const { return FFunctionName; }
   // Called when the last reasoner lets go of the function.
   virtual void Detached() {}
+  // Called after the name has changed, so a function can rebuild texts
+  // derived from its name.
+  virtual void NameChanged() {}
 
   // Stores both limits as given, without the clamping of the setters.
   void SetArgumentLimits(int32_t min, int32_t max);

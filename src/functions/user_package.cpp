@@ -110,7 +110,7 @@ std::vector<TPackageFunctionItem> TUserPackage::PackageFunctions() const {
   for (const IUserFunction& f : FFunctions) {
     if (!f->CanStream()) continue;
     items.push_back({f->ClassName(), f->FunctionName(), f->Comment(), f->MaxArgumentCount(),
-                     f->MinArgumentCount()});
+                     f->MinArgumentCount(), f->OwnData()});
   }
   return items;
 }
@@ -126,6 +126,7 @@ void TUserPackage::SetPackageFunctions(const std::vector<TPackageFunctionItem>& 
     f->SetComment(item.Comment);
     f->SetMaxArgumentCount(item.MaxArgumentCount);
     f->SetMinArgumentCount(item.MinArgumentCount);
+    f->SetOwnData(item.Data);
     FFunctions.Add(f);
   }
 }

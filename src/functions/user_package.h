@@ -54,6 +54,8 @@ struct TPackageFunctionItem {
   std::string Comment;
   int32_t MaxArgumentCount = 0;
   int32_t MinArgumentCount = 0;
+  // The function's own data (OwnData), written after the base data.
+  std::vector<int32_t> Data;
   bool operator==(const TPackageFunctionItem&) const = default;
 };
 

@@ -113,7 +113,7 @@ TEST(PackageFunctions, OnlyStreamableFunctionsAreStored) {
   package->Functions().Add(Named("builtin"));
   std::vector<TPackageFunctionItem> stored = package->PackageFunctions();
   ASSERT_EQ(stored.size(), 1u);
-  EXPECT_EQ(stored[0], (TPackageFunctionItem{"TStreamedFunction", "s", "stored", 3, 1}));
+  EXPECT_EQ(stored[0], (TPackageFunctionItem{"TStreamedFunction", "s", "stored", 3, 1, {}}));
 
   TFunctionFactory factory = [](const std::string& cls) -> IUserFunction {
     if (cls == "TStreamedFunction") return MakeRef<TStreamedFunction>();
@@ -126,7 +126,7 @@ TEST(PackageFunctions, OnlyStreamableFunctionsAreStored) {
   EXPECT_EQ(loaded->Functions().Items(0)->MinArgumentCount(), 1);
   EXPECT_EQ(loaded->PackageFunctions(), stored);
   EXPECT_EQ(ErrorOf([&] {
-              loaded->SetPackageFunctions({{"TNoSuch", "n", "", 0, 0}}, factory);
+              loaded->SetPackageFunctions({{"TNoSuch", "n", "", 0, 0, {}}}, factory);
             }),
             "Unknown function class: TNoSuch");
 }
