@@ -3,6 +3,8 @@
 #include "app/main_window.h"
 
 #include <QAbstractSpinBox>
+#include <QLabel>
+#include <algorithm>
 #include <QApplication>
 #include <QLineEdit>
 #include <QStyle>
@@ -66,6 +68,13 @@ void TMainWindow::SetUpChoices() {
     FRatings[size_t(i)] = new TRadioGroup(*boxes[i], kRatingCaptions, kRatingColumns);
   for (const char* title : kJobTitles) FUi->cbJobTitle->addItem(title);
   SetApplicant(TApplicant{});
+  // The two input groups line their edits up on one column.
+  QLabel* labels[] = {FUi->lblFirstName,  FUi->lblLastname,    FUi->lblAge,
+                      FUi->lblLastEmployer, FUi->lblJobTitle, FUi->lblYearsAtJob,
+                      FUi->lblNumJobs};
+  int width = 0;
+  for (QLabel* label : labels) width = std::max(width, label->sizeHint().width());
+  for (QLabel* label : labels) label->setMinimumWidth(width);
   FUi->mmInstructions->setPlainText(kInstructions);
   FUi->mmInstructions->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   FUi->mmWhy->setPlainText(kWhyNothing);
