@@ -4,6 +4,7 @@
 
 #include <QAbstractSpinBox>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <algorithm>
 #include <QApplication>
 #include <QLineEdit>
@@ -165,7 +166,13 @@ void TMainWindow::FormCreate() {
 
 // Results of an earlier assessment are cleared first, so an apology never
 // stands next to an older offer.
+//
+// A message box shown while the rules run (the apology) runs its own event
+// loop; a click on Assess from there must not restart the engine in the
+// middle of a firing, so it is ignored until the run has ended.
 void TMainWindow::btnAssessClick() {
+  if (FAssessing) return;
+  QScopedValueRollback<bool> assessing(FAssessing, true);
   FUi->eJobOffer->clear();
   FUi->eStartingSalary->clear();
   FApology.clear();

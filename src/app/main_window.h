@@ -77,6 +77,7 @@ class TMainWindow : public QMainWindow {
   std::unique_ptr<TAssessmentTrace> FTrace;
   QString FFileName;
   std::string FApology;  // the last assessment's apology, if any
+  bool FAssessing = false;
 };
 
 }  // namespace vettora

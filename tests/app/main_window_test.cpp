@@ -18,6 +18,7 @@
 #include <QtTest>
 #include <csignal>
 #include <deque>
+#include <functional>
 #include <sys/resource.h>
 
 #include "app/about_box.h"
@@ -34,6 +35,7 @@ namespace {
 // Answers file dialogs from a queue and records every message.
 struct TScript {
   std::deque<QString> FileNames;
+  std::function<void()> WhileMessageShown;
   QStringList Messages;
   int SaveDialogs = 0;
   int AboutBoxes = 0;
@@ -42,7 +44,10 @@ struct TScript {
 class TScriptedPrompts : public TWindowPrompts {
  public:
   explicit TScriptedPrompts(TScript& script) : FScript(script) {}
-  void ShowMessage(QWidget*, const QString& text) override { FScript.Messages << text; }
+  void ShowMessage(QWidget*, const QString& text) override {
+    FScript.Messages << text;
+    if (FScript.WhileMessageShown) FScript.WhileMessageShown();
+  }
   QString OpenFileName(QWidget*, const QString&) override { return Next(); }
   QString SaveFileName(QWidget*, const QString&) override {
     ++FScript.SaveDialogs;
@@ -200,6 +205,18 @@ class MainWindowTest : public QObject {
     QCOMPARE(Text("eStartingSalary"), QString());
     QString why = Control<QPlainTextEdit>("mmWhy")->toPlainText();
     QVERIFY2(why.contains("no fact matched (job-openings ?title)"), qPrintable(why));
+  }
+
+  // The apology's message box runs while the rules do; pressing Assess
+  // from there must not restart the engine under the firing rule.
+  void assessDuringTheApologyIsIgnored() {
+    Control<QComboBox>("cbJobTitle")->setCurrentIndex(2);
+    FScript.WhileMessageShown = [this] { Assess(); };
+    Assess();
+    QCOMPARE(FScript.Messages.size(), 1);
+    FScript.WhileMessageShown = nullptr;
+    Assess();
+    QCOMPARE(FScript.Messages.size(), 2);
   }
 
   void sixJobsGetTheTooManyJobsPenalty() {
