@@ -11,8 +11,8 @@ TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent), FUi(std::make_unique<Ui
   FUi->setupUi(this);
   FUi->ProductName->setText(kProductName);
   FUi->Version->setText(QString::fromStdString(FormatMessage(kVersionLabel, {VETTORA_VERSION})));
-  FUi->ProgramIcon->setPixmap(QPixmap(":/icons/vettora.png").scaled(
-      64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+  FUi->ProgramIcon->setPixmap(
+      QPixmap(":/icons/vettora.png").scaled(64, 64, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 }
 
 TAboutBox::~TAboutBox() = default;

@@ -16,8 +16,8 @@ inline constexpr std::array<const char*, 4> kMaritalStatusCaptions = {"&Single",
                                                                       "&Divorced", "&Widowed"};
 inline constexpr std::array<const char*, 5> kJobTitles = {"Programmer", "Designer", "Manager",
                                                           "Artist", "Other"};
-inline constexpr std::array<const char*, 5> kRatingCaptions = {"&None", "&Low", "&Average",
-                                                               "&High", "&Expert"};
+inline constexpr std::array<const char*, 5> kRatingCaptions = {"&None", "&Low", "&Average", "&High",
+                                                               "&Expert"};
 
 // The four skill ratings, in the order the skills multislot lists them.
 enum TSkill : uint8_t { skGeneral, skDatabase, skComponent, skGraphics };
@@ -36,7 +36,7 @@ struct TApplicant {
   std::string LastEmployer;
   int32_t YearsAtJob = 0;
   int32_t NumJobs = 1;
-  int32_t JobTitle = 0;                                // index into kJobTitles
+  int32_t JobTitle = 0;                                  // index into kJobTitles
   std::array<int32_t, kSkillCount> Ratings{2, 2, 2, 2};  // indices into kRatingCaptions
 
   bool operator==(const TApplicant&) const = default;

@@ -50,7 +50,8 @@ std::string SkillsText(const TApplicant& a) {
 
 std::string WindowStoredForm() {
   QFile file(kFormResource);
-  if (!file.open(QIODevice::ReadOnly)) throw EIEException(FormatMessage(kFormMissing, {kFormResource}));
+  if (!file.open(QIODevice::ReadOnly))
+    throw EIEException(FormatMessage(kFormMissing, {kFormResource}));
   return file.readAll().toStdString();
 }
 

@@ -33,8 +33,8 @@ std::string SlotChanges(const TFact& fact, const std::vector<std::string>& befor
   for (size_t i = 0; i < after.size() && i < before.size(); ++i) {
     if (after[i] == before[i]) continue;
     if (!text.empty()) text += ", ";
-    text += FormatMessage(kWhySlotChange,
-                          {fact.Template()->SlotNames().at(i), before[i], after[i]});
+    text +=
+        FormatMessage(kWhySlotChange, {fact.Template()->SlotNames().at(i), before[i], after[i]});
   }
   return text;
 }
@@ -111,7 +111,8 @@ TRuleFiring* TAssessmentTrace::Current() {
   AddBindings(rule, firing);
   for (int32_t i = 0; i < rule.PatternCount(); ++i) {
     const TIEPattern& pattern = *rule.Patterns(i);
-    if (pattern.NegatedCount() % 2 == 1) firing.AbsentFacts.push_back(PositiveText(FEngine, pattern));
+    if (pattern.NegatedCount() % 2 == 1)
+      firing.AbsentFacts.push_back(PositiveText(FEngine, pattern));
   }
   FFirings.push_back(std::move(firing));
   FCurrentNumber = FEngine.RulesFired();
@@ -128,7 +129,8 @@ void TAssessmentTrace::Asserted(const TFact& fact) {
   if (!firing) return;
   for (auto it = FRetracted.begin(); it != FRetracted.end(); ++it) {
     if (it->Fact != &fact) continue;
-    firing->Changes.push_back(FormatMessage(kWhyChanged, {it->Text, SlotChanges(fact, it->Values)}));
+    firing->Changes.push_back(
+        FormatMessage(kWhyChanged, {it->Text, SlotChanges(fact, it->Values)}));
     FRetracted.erase(it);
     return;
   }

@@ -132,7 +132,8 @@ void LoadEvaluationFile(const std::string& fileName, TApplicant& applicant) {
 
 void SaveEvaluationFile(const std::string& fileName, const TApplicant& applicant) {
   std::string failure = ReplaceFile(fileName, EvaluationText(applicant));
-  if (!failure.empty()) throw EEvaluationFileError(FormatMessage(kEvlCannotSave, {fileName, failure}));
+  if (!failure.empty())
+    throw EEvaluationFileError(FormatMessage(kEvlCannotSave, {fileName, failure}));
 }
 
 }  // namespace vettora

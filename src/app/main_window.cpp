@@ -3,12 +3,12 @@
 #include "app/main_window.h"
 
 #include <QAbstractSpinBox>
-#include <QLabel>
-#include <QScopedValueRollback>
-#include <algorithm>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QStyle>
+#include <algorithm>
 
 #include "app/assessment.h"
 #include "app/assessment_trace.h"
@@ -70,9 +70,8 @@ void TMainWindow::SetUpChoices() {
   for (const char* title : kJobTitles) FUi->cbJobTitle->addItem(title);
   SetApplicant(TApplicant{});
   // The two input groups line their edits up on one column.
-  QLabel* labels[] = {FUi->lblFirstName,  FUi->lblLastname,    FUi->lblAge,
-                      FUi->lblLastEmployer, FUi->lblJobTitle, FUi->lblYearsAtJob,
-                      FUi->lblNumJobs};
+  QLabel* labels[] = {FUi->lblFirstName, FUi->lblLastname,   FUi->lblAge,    FUi->lblLastEmployer,
+                      FUi->lblJobTitle,  FUi->lblYearsAtJob, FUi->lblNumJobs};
   int width = 0;
   for (QLabel* label : labels) width = std::max(width, label->sizeHint().width());
   for (QLabel* label : labels) label->setMinimumWidth(width);

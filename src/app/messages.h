@@ -7,11 +7,18 @@ namespace vettora {
 inline constexpr const char* kAppTitle = "Vettora Application";
 inline constexpr const char* kProductName = "Vettora";
 inline constexpr const char* kVersionLabel = "Version %s";
-inline constexpr const char* kApology = "We are sorry %s, but there are no job openings at this time";
+inline constexpr const char* kApology =
+    "We are sorry %s, but there are no job openings at this time";
 inline constexpr const char* kFileDialogFilter = "Evaluation Files (*.evl);;All Files (*)";
 inline constexpr const char* kDefaultSuffix = "evl";
 inline constexpr const char* kInstructionsHeading =
     "The company database is stored in a fact set and is as follows:";
+inline constexpr const char* kInstructions =
+    "Enter the applicant's personal data, employment experience and skill ratings, "
+    "then press Assess. The rules below derive the job offer and the starting salary "
+    "from the company database; the \"Why this offer?\" page shows which of them fired.";
+inline constexpr const char* kRuleLine = "Rule %d: %s";
+inline constexpr const char* kRuleCommentIndent = "      ";
 
 // Evaluation files.
 inline constexpr const char* kEvlCannotOpen = "Cannot open file \"%s\": %s";
@@ -35,7 +42,6 @@ inline constexpr const char* kUsage = "usage: vettora [--assess FILE.evl]";
 inline constexpr const char* kOfferSummary = "%s, starting salary %s";
 
 // The "Why this offer?" panel.
-inline constexpr const char* kWhyTitle = "Why this offer?";
 inline constexpr const char* kWhyNothing = "Press Assess to see which rules made the offer.";
 inline constexpr const char* kWhyNoRules = "No rule fired.";
 inline constexpr const char* kWhyAsserted = "added %s";
@@ -46,16 +52,5 @@ inline constexpr const char* kWhyNoChange = "changed no fact";
 inline constexpr const char* kWhyAbsent = "no fact matched %s";
 inline constexpr const char* kWhyBindings = "with %s";
 inline constexpr const char* kWhyResult = "Result: %s";
-
-}  // namespace vettora
-
-namespace vettora {
-
-inline constexpr const char* kInstructions =
-    "Enter the applicant's personal data, employment experience and skill ratings, "
-    "then press Assess. The rules below derive the job offer and the starting salary "
-    "from the company database; the \"Why this offer?\" page shows which of them fired.";
-inline constexpr const char* kRuleLine = "Rule %d: %s";
-inline constexpr const char* kRuleCommentIndent = "      ";
 
 }  // namespace vettora

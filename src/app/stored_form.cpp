@@ -106,7 +106,8 @@ void TStoredForm::ReadComponent(const std::string& name, TPropertyStore& store,
 void TStoredForm::ReadEngine(TInferenceEngine& engine, TPropertyStore& store,
                              const TFormHandlers& handlers) {
   if (store.Has("OnAssertion")) {
-    engine.OnAssertion = Handler(handlers.FactEvents, engine.Name(), store.ReadString("OnAssertion"));
+    engine.OnAssertion =
+        Handler(handlers.FactEvents, engine.Name(), store.ReadString("OnAssertion"));
     store.Remove("OnAssertion");
   }
   engine.ReadProperties(store);

@@ -58,8 +58,7 @@ class TStoredForm {
 
  private:
   [[noreturn]] static void MissingComponent(const std::string& name);
-  void ReadComponent(const std::string& name, TPropertyStore& store,
-                     const TFormHandlers& handlers);
+  void ReadComponent(const std::string& name, TPropertyStore& store, const TFormHandlers& handlers);
   void ReadEngine(TInferenceEngine& engine, TPropertyStore& store, const TFormHandlers& handlers);
   void ReadRule(TRule& rule, const TPropertyStore& store, const TFormHandlers& handlers);
   void ReadFactSet(TFactSet& factSet, const TPropertyStore& store);

@@ -1,5 +1,9 @@
 // The assessment window, driven through its real controls and actions on
 // the offscreen platform. Prompts are scripted so that nothing blocks.
+#include "app/main_window.h"
+
+#include <sys/resource.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -7,10 +11,10 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -19,12 +23,10 @@
 #include <csignal>
 #include <deque>
 #include <functional>
-#include <sys/resource.h>
 
 #include "app/about_box.h"
 #include "app/app_resources.h"
 #include "app/evaluation_file.h"
-#include "app/main_window.h"
 #include "app/radio_group.h"
 #include "app/window_prompts.h"
 
@@ -126,11 +128,11 @@ class MainWindowTest : public QObject {
       const char* Name;
       const char* Text;
       const char* Shortcut;
-    } expected[] = {{"FileNew1", "&New", "Ctrl+N"},       {"FileOpen1", "&Open", "Ctrl+O"},
-                    {"FileSave1", "&Save", "Ctrl+S"},     {"FileSaveAs1", "Save &As...", ""},
-                    {"FileExit1", "E&xit", ""},           {"actEditFactset", "Edit Factset", ""},
-                    {"actEditRules", "Edit Rules", ""},   {"HelpAbout1", "&About...", ""},
-                    {"EditCut1", "Cu&t", "Ctrl+X"},       {"EditCopy1", "&Copy", "Ctrl+C"},
+    } expected[] = {{"FileNew1", "&New", "Ctrl+N"},     {"FileOpen1", "&Open", "Ctrl+O"},
+                    {"FileSave1", "&Save", "Ctrl+S"},   {"FileSaveAs1", "Save &As...", ""},
+                    {"FileExit1", "E&xit", ""},         {"actEditFactset", "Edit Factset", ""},
+                    {"actEditRules", "Edit Rules", ""}, {"HelpAbout1", "&About...", ""},
+                    {"EditCut1", "Cu&t", "Ctrl+X"},     {"EditCopy1", "&Copy", "Ctrl+C"},
                     {"EditPaste1", "&Paste", "Ctrl+V"}};
     for (const auto& e : expected) {
       auto* action = Control<QAction>(e.Name);
@@ -313,8 +315,8 @@ class MainWindowTest : public QObject {
     FScript.FileNames = {Path("bad.evl")};
     Trigger("FileOpen1");
     QCOMPARE(FScript.Messages.size(), 1);
-    QCOMPARE(FScript.Messages[0], "Error reading \"" + Path("bad.evl") +
-                                      "\", line 3: 'x' is not a valid integer value");
+    QCOMPARE(FScript.Messages[0],
+             "Error reading \"" + Path("bad.evl") + "\", line 3: 'x' is not a valid integer value");
     QCOMPARE(Text("eFirstName"), QString("Alan"));
     QCOMPARE(Text("eLastname"), QString("Turing"));
     QCOMPARE(Control<QSpinBox>("seAge")->value(), 41);

@@ -37,7 +37,9 @@ struct Recorder {
   std::vector<std::string> Fired;
   TFormHandlers Handlers() {
     TFormHandlers h;
-    h.FactEvents["Asserted"] = [this](TObject&, const IFact& f) { Assertions.push_back(f->Text()); };
+    h.FactEvents["Asserted"] = [this](TObject&, const IFact& f) {
+      Assertions.push_back(f->Text());
+    };
     h.RuleFireEvents["Seen"] = [this](TObject&, TIEContext& c) {
       Fired.push_back(c.GetValue("s")->AsText());
     };
@@ -79,9 +81,9 @@ TEST(StoredForm, RefusesDamagedForms) {
   EXPECT_EQ(LoadError(Form(R"js(, "Rule1": {"Class": "TRule", "Engine": "Engine9"})js"),
                       recorder.Handlers()),
             "Stored form: Rule1 refers to unknown engine Engine9");
-  EXPECT_EQ(LoadError(Form(R"js(, "Rule1": {"Class": "TRule", "Colour": "red"})js"),
-                      recorder.Handlers()),
-            "Unknown stored property: Colour");
+  EXPECT_EQ(
+      LoadError(Form(R"js(, "Rule1": {"Class": "TRule", "Colour": "red"})js"), recorder.Handlers()),
+      "Unknown stored property: Colour");
   TStoredForm empty;
   EXPECT_THROW((void)empty.Get<TRule>("Rule1"), EIEException);
 }
@@ -89,7 +91,8 @@ TEST(StoredForm, RefusesDamagedForms) {
 TEST(StoredForm, ARuleTextThatDoesNotParseStopsLoading) {
   Recorder recorder;
   std::string error = LoadError(
-      Form(R"js(, "Rule1": {"Class": "TRule", "Engine": "Engine1", "Text": "(defrule broken (item"})js"),
+      Form(
+          R"js(, "Rule1": {"Class": "TRule", "Engine": "Engine1", "Text": "(defrule broken (item"})js"),
       recorder.Handlers());
   EXPECT_FALSE(error.empty());
 }
