@@ -74,8 +74,8 @@ void TAssessment::Assess(const TApplicant& a) {
   fact->SetSlotValue("age", MakeInteger(a.Age));
   fact->SetSlotValue("marital-status",
                      MakeAtom(WithoutMark(kMaritalStatusCaptions.at(size_t(a.MaritalStatus)))));
-  fact->SetSlotValue("skills", engine.ParseList(SkillsText(a)));
-  fact->SetSlotValue("previous-jobs", engine.ParseList(PreviousJobsText(a)));
+  fact->SetSlotValue("skills", engine.Parser().ParseList(SkillsText(a)));
+  fact->SetSlotValue("previous-jobs", engine.Parser().ParseList(PreviousJobsText(a)));
   engine.Assert(fact);
   engine.Run();
 }

@@ -141,7 +141,7 @@ void TStoredForm::ReadRule(TRule& rule, const TPropertyStore& store,
       rule.SetEngine(&EngineOf(rule.Name(), store));
     } else if (n == "Text") {
       TInferenceEngine& engine = EngineOf(rule.Name(), store);
-      std::unique_ptr<TRule> parsed(engine.ParseRule(store.ReadString(n)));
+      std::unique_ptr<TRule> parsed(engine.Parser().ParseRule(store.ReadString(n)));
       AssignParsedRule(rule, *parsed, engine);
     } else if (n == "OnFire") {
       rule.SetOnFire(Handler(handlers.RuleFireEvents, rule.Name(), store.ReadString(n)));
