@@ -3,13 +3,13 @@
 #include "app/evaluation_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+
+#include "file_size_limit.h"
 
 namespace vettora {
 namespace {
@@ -130,20 +130,16 @@ TEST_F(EvaluationFileOnDisk, AFailedSaveKeepsTheOldFile) {
   std::string old = EvaluationText(TApplicant{});
   TApplicant big = Sample();
   big.LastEmployer.assign(4096, 'x');
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  auto previous = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 64;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   std::string message;
-  try {
-    SaveEvaluationFile(Path("a.evl"), big);
-  } catch (const EEvaluationFileError& error) {
-    message = error.what();
+  {
+    TFileSizeLimit limit(64);
+    ASSERT_TRUE(limit.Active());
+    try {
+      SaveEvaluationFile(Path("a.evl"), big);
+    } catch (const EEvaluationFileError& error) {
+      message = error.what();
+    }
   }
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, previous);
   EXPECT_NE(message.find("Cannot save file \"" + Path("a.evl") + "\""), std::string::npos);
   std::ifstream file(Path("a.evl"), std::ios::binary);
   std::stringstream text;

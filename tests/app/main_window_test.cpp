@@ -2,8 +2,6 @@
 // the offscreen platform. Prompts are scripted so that nothing blocks.
 #include "app/main_window.h"
 
-#include <sys/resource.h>
-
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -20,7 +18,6 @@
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QtTest>
-#include <csignal>
 #include <deque>
 #include <functional>
 
@@ -29,6 +26,7 @@
 #include "app/evaluation_file.h"
 #include "app/radio_group.h"
 #include "app/window_prompts.h"
+#include "file_size_limit.h"
 
 using namespace vettora;
 
@@ -288,15 +286,11 @@ class MainWindowTest : public QObject {
     old.close();
     // A write that fails half way, as on a full disk: the file size limit.
     Control<QLineEdit>("eLastEmployer")->setText(QString(4096, 'x'));
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    Trigger("FileSave1");
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    {
+      TFileSizeLimit limit(64);
+      QVERIFY(limit.Active());
+      Trigger("FileSave1");
+    }
     QCOMPARE(FScript.Messages.size(), 1);
     QVERIFY2(FScript.Messages[0].startsWith("Cannot save file \"" + Path("keep/keep.evl") + "\""),
              qPrintable(FScript.Messages[0]));
