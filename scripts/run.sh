@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Builds what is needed and starts the main program.
+# Builds only the assessment window and starts it (arguments are passed on,
+# e.g. `scripts/run.sh --assess FILE.evl`).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/configure.sh release >/dev/null
-exec build/src/shell/vettora-shell "$@"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target vettora
+exec build/src/app/vettora "$@"

@@ -1,0 +1,15 @@
+#pragma once
+// `vettora --assess FILE.evl`: the window's assessment without a window.
+// Prints the job offer and the starting salary (or the apology), one per
+// line, and answers 0; an unreadable or malformed file, or an error of the
+// rule base, is a message on `err` and answers 1.
+
+#include <iosfwd>
+#include <string>
+
+namespace vettora {
+
+[[nodiscard]] int RunAssessCommand(const std::string& fileName, std::ostream& out,
+                                   std::ostream& err);
+
+}  // namespace vettora
