@@ -77,6 +77,36 @@ TEST(ReteNetworkTest, RulesShareAlphaChainsAndKeepThemUntilTheLastUserGoes) {
   EXPECT_TRUE(e.Agenda.empty());
 }
 
+TEST(ReteNetworkTest, AlphaTestsAreSharedByKindAndValueAmongManyRules) {
+  TRuleTestEngine e;
+  std::vector<TRule*> rules;
+  for (int i = 0; i < 40; ++i)
+    rules.push_back(TRuleBuilder(e, "r" + std::to_string(i)).Ordered("x", {Int(i % 4)}).Done());
+  EXPECT_EQ(rules[3]->CompilationTrace(), "r3: =1+1+t");
+  EXPECT_EQ(rules[7]->CompilationTrace(), "r7: =1=1+t");
+  EXPECT_EQ(e.Network->NodeCount(), 1 + 1 + 4 + 40);
+  // A float is never equal to an integer; an atom never to a string.
+  TRule* real = TRuleBuilder(e, "real").Ordered("x", {MakeFloat(1.0)}).Done();
+  EXPECT_EQ(real->CompilationTrace(), "real: =1+1+t");
+  TRule* text = TRuleBuilder(e, "text").Ordered("x", {MakeString("1")}).Done();
+  TRule* atom = TRuleBuilder(e, "atom").Ordered("x", {Atom("1")}).Done();
+  EXPECT_EQ(text->CompilationTrace(), "text: =1+1+t");
+  EXPECT_EQ(atom->CompilationTrace(), "atom: =1+1+t");
+  // A node made again after its last user left is found again.
+  for (int i = 1; i < 40; i += 4) e.Network->RemoveRule(*rules[size_t(i)]);
+  TRule* again = TRuleBuilder(e, "again").Ordered("x", {Int(1)}).Done();
+  EXPECT_EQ(again->CompilationTrace(), "again: =1+1+t");
+  TRule* shared = TRuleBuilder(e, "shared").Ordered("x", {Int(1)}).Done();
+  EXPECT_EQ(shared->CompilationTrace(), "shared: =1=1+t");
+  e.AssertOrdered("x", {Int(1)});
+  e.AssertOrdered("x", {MakeFloat(1.0)});
+  EXPECT_EQ(e.CountFor("again"), 1);
+  EXPECT_EQ(e.CountFor("shared"), 1);
+  EXPECT_EQ(e.CountFor("real"), 1);
+  EXPECT_EQ(e.CountFor("r5"), 0);
+  EXPECT_EQ(e.CountFor("r9"), 0);
+}
+
 TEST(ReteNetworkTest, OnlyTheFactsOwnTemplateMatches) {
   TRuleTestEngine e;
   IFactTemplate base = e.Template("salary", {"amount"});
