@@ -2,10 +2,9 @@
 #include "shell/console.h"
 
 #include <filesystem>
-#include <stdexcept>
 #include <system_error>
 
-#include "engine/vorlan_engine_parser.h"
+#include "language/vorlan_engine_parser.h"
 #include "reader/file_stream.h"
 #include "reader/string_stream.h"
 #include "shell/messages.h"
@@ -69,6 +68,11 @@ std::string MessageLine(const std::string& message) {
 
 TConsole::TConsole(IConsoleOutput& output, TStream& input)
     : FOutput(output), FEngine(std::make_unique<TInferenceEngine>()), FInput(&input) {
+  // The console reads item by item, so it keeps the rule-language parser
+  // it gives its engine.
+  auto parser = std::make_unique<TVorlanEngineParser>(*FEngine);
+  FParser = parser.get();
+  FEngine->SetParser(std::move(parser));
   FInput.SetEngine(FEngine.get());
   FEngine->OnPrintOut = [this](TObject&, const std::string&, const std::string& text) {
     Print(text);
@@ -89,11 +93,7 @@ TConsole::~TConsole() {
   FEngine->OnReadToken = nullptr;
 }
 
-TIEVorlanParser& TConsole::Parser() {
-  auto* engineParser = dynamic_cast<TVorlanEngineParser*>(&FEngine->Parser());
-  if (!engineParser) throw std::logic_error("the console needs the rule-language parser");
-  return engineParser->Parser();
-}
+TIEVorlanParser& TConsole::Parser() { return FParser->Parser(); }
 
 // ---- Running ---------------------------------------------------------------------
 
