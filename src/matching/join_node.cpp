@@ -3,9 +3,9 @@
 #include "matching/join_node.h"
 
 #include <algorithm>
-#include <limits>
 
 #include "knowledge/fact.h"
+#include "matching/blocked_token.h"
 #include "matching/messages.h"
 #include "matching/rete_network.h"
 #include "matching/rule.h"
@@ -152,91 +152,152 @@ void TJoinNode::Activate(const IReteToken& token, TCallType callType) {
 
 void TJoinNode::LeftActivate(const IReteToken& token) {
   if (token->Tag() == taRemove) {
-    if (FLeft->Remove(*token)) JoinLeft(token, true);
+    if (FNegated)
+      RemoveNegatedLeft(token);
+    else if (FLeft->Remove(*token))
+      JoinLeft(token, true);
     return;
   }
-  // A negated join counts its blocking facts in a copy of its own; other
-  // joins never change a token, so they keep the token itself.
-  IReteToken stored = FNegated ? TIEToken::Copy(*token) : token;
+  // A negated join records its blocker in a copy of its own; other joins
+  // never change a token, so they keep the token itself.
+  IReteToken stored = FNegated ? IReteToken(MakeRef<TBlockedToken>(*token)) : token;
   if (!FLeft->Add(stored)) return;
-  JoinLeft(stored, false);
+  if (FNegated)
+    AddNegatedLeft(stored);
+  else
+    JoinLeft(stored, false);
   if (FBackward && FMatchCount == 0 && FBackward->Name().rfind(kGoalPrefix, 0) != 0)
     ConsiderGoal(stored);
 }
 
 void TJoinNode::RightActivate(const IReteToken& token) {
   if (token->Tag() == taRemove) {
-    if (FRight->Remove(*token)) JoinRight(token);
+    IReteToken stored = FRight->Take(*token);
+    if (!stored) return;
+    if (FNegated)
+      JoinRightNegated(token, stored);
+    else
+      JoinRight(token);
     return;
   }
-  if (FRight->Add(token)) JoinRight(token);
+  if (!FRight->Add(token)) return;
+  if (FNegated)
+    JoinRightNegated(token, token);
+  else
+    JoinRight(token);
 }
 
 void TJoinNode::JoinLeft(const IReteToken& left, bool removal) {
-  const IFact& placeholder = Rete()->Engine()->NotOrTestFact();
   std::vector<IReteToken> out;
-  int32_t blocking = 0;
-  if (!(FNegated && removal && FRight->Count() == 0)) {
-    bool inexact = false;
-    int32_t key = LeftKey(*left, inexact);
-    if (inexact && !removal) FInexactSeen = true;
-    bool done = false;
-    Probe(*FRight, key, inexact, [&](const IReteToken& right) {
-      if (done || !RightMatches(left, right)) return;
-      if (FNegated) {
-        ++blocking;
-        return;
-      }
-      IReteToken joined = TIEToken::Extend(left, right->Fact());
-      joined->SetStrength(std::min(left->Strength(), right->Strength()));
-      if (!removal) ++FMatchCount;
-      out.push_back(std::move(joined));
-      if (FUnique && !removal) done = true;
-    });
-  }
-  if (FNegated) {
-    if (!removal) left->SetNegatedCount(blocking);
-    if (blocking == 0) {
-      ++FMatchCount;
-      out.push_back(TIEToken::Extend(left, placeholder));
-    }
-  }
+  bool inexact = false;
+  int32_t key = LeftKey(*left, inexact);
+  if (inexact && !removal) FInexactSeen = true;
+  bool done = false;
+  Probe(*FRight, key, inexact, [&](const IReteToken& right) {
+    if (done || !RightMatches(left, right)) return;
+    IReteToken joined = TIEToken::Extend(left, right->Fact());
+    joined->SetStrength(std::min(left->Strength(), right->Strength()));
+    if (!removal) ++FMatchCount;
+    out.push_back(std::move(joined));
+    if (FUnique && !removal) done = true;
+  });
   for (const IReteToken& t : out) PassOn(t);
 }
 
 void TJoinNode::JoinRight(const IReteToken& right) {
+  bool inexact = false;
+  int32_t key = RightKey(*right, inexact);
+  if (inexact && right->Tag() != taRemove) FInexactSeen = true;
+  std::vector<IReteToken> out;
+  Probe(*FLeft, key, inexact, [&](const IReteToken& left) {
+    if (!RightMatches(left, right)) return;
+    IReteToken joined = TIEToken::Extend(left, right->Fact());
+    joined->SetTag(right->Tag());
+    joined->SetStrength(std::min(left->Strength(), right->Strength()));
+    out.push_back(std::move(joined));
+  });
+  for (const IReteToken& t : out) PassOn(t);
+}
+
+template <class F>
+bool TJoinNode::FindNewestFirst(const TIETokenTree& memory, int32_t key, bool inexact,
+                                F&& visit) const {
+  if (!FKey && !FChained) return memory.FindNewestFirst(visit);
+  if (inexact || FInexactSeen) return memory.FindInBucketNewestFirst(memory.BucketIndex(key), visit);
+  return memory.FindWithKeyNewestFirst(key, visit);
+}
+
+bool TJoinNode::FindBlocker(const IReteToken& left) {
+  auto& blocked = static_cast<TBlockedToken&>(*left);
+  uint64_t skipAbove = blocked.BlockerSequence();
+  uint64_t skipUpTo = blocked.SearchedUpTo();
+  blocked.ClearBlocker();
+  if (FRight->Count() == 0) return false;
+  bool inexact = false;
+  int32_t key = LeftKey(*left, inexact);
+  if (inexact) FInexactSeen = true;
+  // A bucket holds tokens of other keys that a keyed search never tested.
+  if (inexact || FInexactSeen) skipUpTo = 0;
+  uint64_t newest = FRight->LastSequence();
+  return FindNewestFirst(*FRight, key, inexact, [&](const IReteToken& right, uint64_t number) {
+    if ((number > skipAbove && number <= skipUpTo) || !RightMatches(left, right)) return false;
+    blocked.SetBlocker(right, number, newest);
+    return true;
+  });
+}
+
+void TJoinNode::AddNegatedLeft(const IReteToken& left) {
+  if (FindBlocker(left)) return;
+  ++FMatchCount;
+  PassOn(TIEToken::Extend(left, Rete()->Engine()->NotOrTestFact()));
+}
+
+// What the join passed on for a partial match leaves with it; a blocked
+// match passed nothing on.
+void TJoinNode::RemoveNegatedLeft(const IReteToken& left) {
+  IReteToken stored = FLeft->Take(*left);
+  if (!stored || static_cast<const TBlockedToken&>(*stored).Blocker()) return;
+  PassOn(TIEToken::Extend(left, Rete()->Engine()->NotOrTestFact()));
+}
+
+// An arriving right token blocks the unblocked partial matches it matches
+// and retracts what they passed on; a leaving one sends the matches it
+// blocked looking for another blocker, and passes on those that find none.
+// Both follow the left memory's order, as the agenda sees it.
+void TJoinNode::JoinRightNegated(const IReteToken& right, const IReteToken& stored) {
   const IFact& placeholder = Rete()->Engine()->NotOrTestFact();
   bool adding = right->Tag() != taRemove;
   bool inexact = false;
   int32_t key = RightKey(*right, inexact);
   if (inexact && adding) FInexactSeen = true;
+  uint64_t number = FRight->LastSequence();
   std::vector<IReteToken> out;
   Probe(*FLeft, key, inexact, [&](const IReteToken& left) {
-    if (!RightMatches(left, right)) return;
-    if (!FNegated) {
-      IReteToken joined = TIEToken::Extend(left, right->Fact());
-      joined->SetTag(right->Tag());
-      joined->SetStrength(std::min(left->Strength(), right->Strength()));
-      out.push_back(std::move(joined));
-      return;
-    }
-    int32_t count = left->NegatedCount();
+    auto& blocked = static_cast<TBlockedToken&>(*left);
     if (adding) {
-      if (count == std::numeric_limits<int32_t>::max())
-        throw EIEException(FormatMessage(kCounterOverflow, {"NegatedCount"}));
-      left->SetNegatedCount(count + 1);
-      // The first blocking fact retracts what the join had passed on.
-      if (count == 0) {
-        IReteToken retract = TIEToken::Extend(left, placeholder);
-        retract->SetTag(taRemove);
-        out.push_back(std::move(retract));
-      }
-    } else if (count > 0) {
-      left->SetNegatedCount(count - 1);
-      if (count == 1) out.push_back(TIEToken::Extend(left, placeholder));
+      if (blocked.Blocker() || !RightMatches(left, right)) return;
+      blocked.SetBlocker(stored, number, number);
+      IReteToken retract = TIEToken::Extend(left, placeholder);
+      retract->SetTag(taRemove);
+      out.push_back(std::move(retract));
+    } else if (blocked.Blocker() == stored && !FindBlocker(left)) {
+      out.push_back(TIEToken::Extend(left, placeholder));
     }
   });
   for (const IReteToken& t : out) PassOn(t);
+}
+
+void TJoinNode::CountBlockers() {
+  if (!FNegated || !FLeft) return;
+  FLeft->ForEach([&](const IReteToken& left) {
+    int32_t count = 0;
+    bool inexact = false;
+    int32_t key = LeftKey(*left, inexact);
+    Probe(*FRight, key, inexact, [&](const IReteToken& right) {
+      if (RightMatches(left, right)) ++count;
+    });
+    left->SetNegatedCount(count);
+  });
 }
 
 IIEValue TJoinNode::GoalValue(const TIEPatternMatchTest& test, const IReteToken& left) const {
@@ -292,6 +353,9 @@ void TJoinNode::ConsiderGoal(const IReteToken& left) {
 }
 
 std::string TJoinNode::Text() const {
+  // The counts are derived from the memories; refreshing them changes
+  // nothing the node matches on.
+  const_cast<TJoinNode*>(this)->CountBlockers();
   std::string text = TTestNode::Text();
   if (FNegated) text += " *NEGATED*";
   text += " Left Memory: " + (FLeft ? FLeft->Text() : std::string());

@@ -6,8 +6,11 @@
 // the probing key, in the order they were stored.
 //
 // A negated join passes a partial match on, extended by the engine's
-// placeholder fact, while no right fact matches it; it counts the blocking
-// facts in the stored copy of each partial match. The further joins of a
+// placeholder fact, while no right fact matches it. It stops at the first
+// right token that matches (the blocker) and remembers it in its stored
+// copy of the partial match (TBlockedToken), so a blocked match costs
+// nothing until its blocker leaves; the number of blocking facts a printed
+// memory shows is counted when it is printed. The further joins of a
 // multiply negated pattern (exists is two negations) take the previous
 // join's output as their right input and match it to the partial match it
 // extends.
@@ -71,6 +74,16 @@ class TJoinNode : public TTestNode {
   // Joins a stored (adding) or removed left token with the right memory.
   void JoinLeft(const IReteToken& left, bool removal);
   void JoinRight(const IReteToken& right);
+  // The negated join's side: a new or removed partial match, and a right
+  // token arriving or leaving (`stored` is the one the memory held).
+  void AddNegatedLeft(const IReteToken& left);
+  void RemoveNegatedLeft(const IReteToken& left);
+  void JoinRightNegated(const IReteToken& right, const IReteToken& stored);
+  // Looks for a right token blocking a stored partial match, newest first,
+  // skipping those its last search found in vain, and records it.
+  bool FindBlocker(const IReteToken& left);
+  // Sets each stored partial match's count of blocking right tokens.
+  void CountBlockers();
   // The right fact a right token contributes, and whether it matches the
   // partial match.
   [[nodiscard]] bool RightMatches(const IReteToken& left, const IReteToken& right);
@@ -78,6 +91,8 @@ class TJoinNode : public TTestNode {
   // (`inexact`: the probing value may equal values of other keys).
   template <class F>
   void Probe(const TIETokenTree& memory, int32_t key, bool inexact, F&& visit) const;
+  template <class F>
+  bool FindNewestFirst(const TIETokenTree& memory, int32_t key, bool inexact, F&& visit) const;
   [[nodiscard]] int32_t LeftKey(const TIEToken& left, bool& inexact) const;
   [[nodiscard]] int32_t RightKey(const TIEToken& right, bool& inexact) const;
   void ConsiderGoal(const IReteToken& left);

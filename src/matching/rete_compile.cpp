@@ -58,12 +58,16 @@ void TReteNetwork::AddRule(TRule& rule) {
 TPatternMatchNode* TReteNetwork::FindOrMakeRoot(TCompilation& c, TPatternMatchTest test,
                                                 const IIEValue& value) {
   TNodeArgsArray args{int32_t(0), int32_t(0)};
-  for (TPatternMatchNode* root : FRoots)
-    if (root->SameAs(test, value, args)) {
-      root->AddUse();
-      Record(c, root, "");  // a shared root made with a value leaves no mark
-      return root;
-    }
+  // A root's value is its template's name: only roots filed under that
+  // name can be equal, and they are listed in the order they were made.
+  auto named = FRootsByName.find(value->Text());
+  if (named != FRootsByName.end())
+    for (TPatternMatchNode* root : named->second)
+      if (root->SameAs(test, value, args)) {
+        root->AddUse();
+        Record(c, root, "");  // a shared root made with a value leaves no mark
+        return root;
+      }
   auto* root = AddNode<TPatternMatchNode>(this, test, value, std::move(args));
   FRoots.push_back(root);
   FRootsByName[value->Text()].push_back(root);
@@ -74,16 +78,20 @@ TPatternMatchNode* TReteNetwork::FindOrMakeRoot(TCompilation& c, TPatternMatchTe
 TPatternMatchNode* TReteNetwork::FindOrMakeAlpha(TCompilation& c, TReteNode* previous,
                                                  TPatternMatchTest test, const IIEValue& value,
                                                  TNodeArgsArray args) {
-  for (int32_t i = 0; i < previous->OutDegree(); ++i) {
+  bool searchChildren = false;
+  TPatternMatchNode* shared = FAlphaIndex.Find(previous, test, value, args, searchChildren);
+  for (int32_t i = 0; searchChildren && !shared && i < previous->OutDegree(); ++i) {
     auto* next = dynamic_cast<TPatternMatchNode*>(previous->Edges(i)->ToNode());
-    if (next && next->SameAs(test, value, args)) {
-      next->AddUse();
-      Record(c, next, "=1");
-      return next;
-    }
+    if (next && next->SameAs(test, value, args)) shared = next;
+  }
+  if (shared) {
+    shared->AddUse();
+    Record(c, shared, "=1");
+    return shared;
   }
   auto* node = AddNode<TPatternMatchNode>(this, test, value, std::move(args));
   Connect<TReteEdge>(previous, node, ctSingle);
+  FAlphaIndex.Add(previous, node);
   Record(c, node, "+1");
   return node;
 }

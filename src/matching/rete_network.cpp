@@ -47,6 +47,7 @@ void TReteNetwork::Discard() {
       terminal->RemoveAllActivations();
   FRoots.clear();
   FRootsByName.clear();
+  FAlphaIndex.Clear();
   Clear();
 }
 
@@ -75,6 +76,7 @@ void TReteNetwork::RemoveRule(TRule& rule) {
 void TReteNetwork::DestroyNode(TReteNode* node) {
   if (auto* terminal = dynamic_cast<TPatternMatchTerminalNode*>(node))
     terminal->RemoveAllActivations();
+  if (auto* alpha = dynamic_cast<TPatternMatchNode*>(node)) FAlphaIndex.Remove(alpha);
   if (auto* root = dynamic_cast<TPatternMatchNode*>(node); root && node->IsRoot()) {
     FRoots.erase(std::remove(FRoots.begin(), FRoots.end(), root), FRoots.end());
     auto named = FRootsByName.find(root->Value() ? root->Value()->Text() : std::string());

@@ -19,6 +19,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "matching/alpha_index.h"
 #include "matching/pattern_match_node.h"
 #include "matching/rete_node.h"
 #include "values/graph.h"
@@ -137,6 +138,7 @@ class TReteNetwork : public TGGraph {
   std::vector<TPatternMatchNode*> FRoots;
   std::unordered_map<std::string, std::vector<TPatternMatchNode*>> FRootsByName;
   std::unordered_map<const TRule*, TRuleEntry> FRules;
+  TAlphaIndex FAlphaIndex;  // the alpha nodes below roots and alpha nodes
 };
 
 }  // namespace vettora

@@ -46,13 +46,17 @@ TIEToken::~TIEToken() {
 
 IReteToken TIEToken::Copy(const TIEToken& source) {
   IReteToken copy = MakeRef<TIEToken>();
-  copy->FCount = source.FCount;
-  copy->FHash = source.FHash;
-  copy->FStrength = source.FStrength;
-  copy->FTag = source.FTag;
-  copy->FFact = source.FFact;
-  copy->FParent = source.FParent;
+  copy->CopyFields(source);
   return copy;
+}
+
+void TIEToken::CopyFields(const TIEToken& source) {
+  FCount = source.FCount;
+  FHash = source.FHash;
+  FStrength = source.FStrength;
+  FTag = source.FTag;
+  FFact = source.FFact;
+  FParent = source.FParent;
 }
 
 IReteToken TIEToken::Extend(const IReteToken& token, IFact fact) {

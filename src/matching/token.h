@@ -78,6 +78,10 @@ class TIEToken : public TCounted {
   // The ID of the last fact, or -1 without one.
   [[nodiscard]] int32_t LastFactId() const;
 
+ protected:
+  // Takes every field of `source` but the negation count.
+  void CopyFields(const TIEToken& source);
+
  private:
   int32_t FCount = 0;
   int32_t FNegatedCount = 0;

@@ -80,15 +80,18 @@ bool TIETokenTree::Add(const IReteToken& token) {
   return true;
 }
 
-bool TIETokenTree::Remove(const TIEToken& token) {
+bool TIETokenTree::Remove(const TIEToken& token) { return bool(Take(token)); }
+
+IReteToken TIETokenTree::Take(const TIEToken& token) {
   int32_t index = BucketIndex(KeyOf(token));
   TBucket& bucket = FBuckets[size_t(index)];
-  if (!bucket.Exists) return false;
+  if (!bucket.Exists) return nullptr;
   TEntry* e = FindEqual(token, index);
-  if (!e) return false;
+  if (!e) return nullptr;
+  IReteToken taken = std::move(e->Token);
   Unlink(e, bucket);
   FreeEntry(e);
-  return true;
+  return taken;
 }
 
 void TIETokenTree::Clear() {

@@ -10,6 +10,7 @@
 // and tokens by identity (hash and last fact), so Add and Remove find an
 // equal token without scanning.
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <unordered_map>
@@ -85,6 +86,10 @@ class TIETokenTree {
   bool Add(const IReteToken& token);
   // Takes out the first token of its bucket equal to `token`.
   bool Remove(const TIEToken& token);
+  // As Remove, answering the token taken out (null when none).
+  IReteToken Take(const TIEToken& token);
+  // Tokens are numbered from 1 as they are filed; the newest one's number.
+  [[nodiscard]] uint64_t LastSequence() const { return FSequence; }
   // Empties every bucket (the buckets stay), sets Empty, resets the range.
   void Clear();
 
@@ -102,6 +107,16 @@ class TIETokenTree {
   // highest.
   template <class F>
   void ForEach(F&& visit) const;
+
+  // Newest-first visits for searches whose order shows nowhere:
+  // visit(token, number) answers true to stop, and so does the function
+  // when a visit stopped. The same three scopes as above.
+  template <class F>
+  bool FindInBucketNewestFirst(int32_t index, F&& visit) const;
+  template <class F>
+  bool FindWithKeyNewestFirst(int32_t key, F&& visit) const;
+  template <class F>
+  bool FindNewestFirst(F&& visit) const;
 
   // Each token's Text, bucket by bucket, CR LF after each non-empty bucket;
   // the second form lists each token's FactList instead.
@@ -160,6 +175,30 @@ template <class F>
 void TIETokenTree::ForEach(F&& visit) const {
   for (int32_t i = FLow < 0 ? 0 : FLow; i <= FHigh && i < BucketCount(); ++i)
     ForEachInBucket(i, visit);
+}
+
+template <class F>
+bool TIETokenTree::FindInBucketNewestFirst(int32_t index, F&& visit) const {
+  if (index < 0 || index >= BucketCount()) return false;
+  for (TEntry* e = FBuckets[size_t(index)].Last; e; e = e->Prev)
+    if (visit(e->Token, e->Sequence)) return true;
+  return false;
+}
+
+template <class F>
+bool TIETokenTree::FindWithKeyNewestFirst(int32_t key, F&& visit) const {
+  auto it = FByKey.find(key);
+  if (it == FByKey.end()) return false;
+  for (TEntry* e = it->second.Last; e; e = e->KeyPrev)
+    if (visit(e->Token, e->Sequence)) return true;
+  return false;
+}
+
+template <class F>
+bool TIETokenTree::FindNewestFirst(F&& visit) const {
+  for (int32_t i = std::min(FHigh, BucketCount() - 1); i >= 0 && i >= FLow; --i)
+    if (FindInBucketNewestFirst(i, visit)) return true;
+  return false;
 }
 
 }  // namespace vettora

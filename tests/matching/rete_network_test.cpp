@@ -77,6 +77,36 @@ TEST(ReteNetworkTest, RulesShareAlphaChainsAndKeepThemUntilTheLastUserGoes) {
   EXPECT_TRUE(e.Agenda.empty());
 }
 
+TEST(ReteNetworkTest, AlphaTestsAreSharedByKindAndValueAmongManyRules) {
+  TRuleTestEngine e;
+  std::vector<TRule*> rules;
+  for (int i = 0; i < 40; ++i)
+    rules.push_back(TRuleBuilder(e, "r" + std::to_string(i)).Ordered("x", {Int(i % 4)}).Done());
+  EXPECT_EQ(rules[3]->CompilationTrace(), "r3: =1+1+t");
+  EXPECT_EQ(rules[7]->CompilationTrace(), "r7: =1=1+t");
+  EXPECT_EQ(e.Network->NodeCount(), 1 + 1 + 4 + 40);
+  // A float is never equal to an integer; an atom never to a string.
+  TRule* real = TRuleBuilder(e, "real").Ordered("x", {MakeFloat(1.0)}).Done();
+  EXPECT_EQ(real->CompilationTrace(), "real: =1+1+t");
+  TRule* text = TRuleBuilder(e, "text").Ordered("x", {MakeString("1")}).Done();
+  TRule* atom = TRuleBuilder(e, "atom").Ordered("x", {Atom("1")}).Done();
+  EXPECT_EQ(text->CompilationTrace(), "text: =1+1+t");
+  EXPECT_EQ(atom->CompilationTrace(), "atom: =1+1+t");
+  // A node made again after its last user left is found again.
+  for (int i = 1; i < 40; i += 4) e.Network->RemoveRule(*rules[size_t(i)]);
+  TRule* again = TRuleBuilder(e, "again").Ordered("x", {Int(1)}).Done();
+  EXPECT_EQ(again->CompilationTrace(), "again: =1+1+t");
+  TRule* shared = TRuleBuilder(e, "shared").Ordered("x", {Int(1)}).Done();
+  EXPECT_EQ(shared->CompilationTrace(), "shared: =1=1+t");
+  e.AssertOrdered("x", {Int(1)});
+  e.AssertOrdered("x", {MakeFloat(1.0)});
+  EXPECT_EQ(e.CountFor("again"), 1);
+  EXPECT_EQ(e.CountFor("shared"), 1);
+  EXPECT_EQ(e.CountFor("real"), 1);
+  EXPECT_EQ(e.CountFor("r5"), 0);
+  EXPECT_EQ(e.CountFor("r9"), 0);
+}
+
 TEST(ReteNetworkTest, OnlyTheFactsOwnTemplateMatches) {
   TRuleTestEngine e;
   IFactTemplate base = e.Template("salary", {"amount"});
@@ -110,6 +140,83 @@ TEST(ReteNetworkTest, NegatedPatternIsBlockedByEachMatchingFact) {
   EXPECT_EQ(e.CountFor("r"), 2);
   e.Assert(b, {{"v", Int(2)}, {"n", Int(4)}});  // blocks a 2 again
   EXPECT_EQ(e.AgendaText(), std::vector<std::string>{"r: f-3, f--2"});
+}
+
+// A negated pattern (not (b ?y&:(> ?y ?x))) after (a ?x).
+std::unique_ptr<TIEPattern> NotGreater(TRuleTestEngine& e, const std::string& name) {
+  auto p = std::make_unique<TIEPattern>(e.FindOrCreateTemplate(name));
+  p->SetNegatedCount(1);
+  p->AddTest(kImpliedSlotName, Var("y"), sttEquals, 0);
+  p->AddTest(kImpliedSlotName, CallOf(e, ">", {Var("y"), Var("x")}), sttEquals, 0);
+  p->SetSlotLength(kImpliedSlotName, 1);
+  return p;
+}
+
+TJoinNode* LastJoin(TRuleTestEngine& e, TRule& rule) {
+  return dynamic_cast<TJoinNode*>(e.Network->TerminalOf(rule)->InEdges(0)->FromNode());
+}
+
+TEST(ReteNetworkTest, NegatedJoinStaysBlockedUntilItsLastBlockerLeaves) {
+  TRuleTestEngine e;
+  IFactTemplate b = e.Template("b", {"v", "n"});
+  auto neg = std::make_unique<TIEPattern>(b);
+  neg->SetNegatedCount(1);
+  neg->AddTest("v", Var("v"));
+  TRule* rule = TRuleBuilder(e, "r").Ordered("a", {Var("v")}).Add(std::move(neg)).Done();
+  TJoinNode* join = LastJoin(e, *rule);
+  ASSERT_TRUE(join);
+  e.AssertOrdered("a", {Int(1)});
+  IFact oldest = e.Assert(b, {{"v", Int(1)}, {"n", Int(1)}});
+  IFact middle = e.Assert(b, {{"v", Int(1)}, {"n", Int(2)}});
+  IFact newest = e.Assert(b, {{"v", Int(1)}, {"n", Int(3)}});
+  // The printed memory counts every blocker, though the join keeps one.
+  EXPECT_NE(join->Text().find("negcnt=3"), std::string::npos);
+  e.Retract(newest);
+  e.Retract(oldest);
+  EXPECT_EQ(e.CountFor("r"), 0);
+  EXPECT_NE(join->Text().find("negcnt=1"), std::string::npos);
+  // Arrives while the match is blocked; found when the blocker leaves.
+  IFact late = e.Assert(b, {{"v", Int(1)}, {"n", Int(4)}});
+  e.Retract(middle);
+  EXPECT_EQ(e.CountFor("r"), 0);
+  e.Retract(late);
+  EXPECT_EQ(e.AgendaText(), std::vector<std::string>{"r: f-0, f--2"});
+  EXPECT_NE(join->Text().find("negcnt=0"), std::string::npos);
+}
+
+TEST(ReteNetworkTest, NegatedComparisonFindsBlockersOnBothSidesOfTheLastOne) {
+  TRuleTestEngine e;
+  TRule* rule = TRuleBuilder(e, "top").Ordered("n", {Var("x")}).Add(NotGreater(e, "b")).Done();
+  IFact five = e.AssertOrdered("b", {Int(5)});
+  e.AssertOrdered("b", {Int(1)});
+  e.AssertOrdered("b", {Int(2)});
+  e.AssertOrdered("n", {Int(3)});  // 2 and 1 fail, 5 blocks
+  IFact nine = e.AssertOrdered("b", {Int(9)});
+  e.Retract(five);  // 2 and 1 need no second look; 9 blocks
+  EXPECT_EQ(e.CountFor("top"), 0);
+  IFact four = e.AssertOrdered("b", {Int(4)});
+  e.Retract(nine);
+  EXPECT_EQ(e.CountFor("top"), 0);
+  e.Retract(four);
+  EXPECT_EQ(e.CountFor("top"), 1);
+  e.AssertOrdered("b", {Int(0)});
+  EXPECT_EQ(e.CountFor("top"), 1);
+  e.AssertOrdered("b", {Int(7)});
+  EXPECT_EQ(e.CountFor("top"), 0);
+  EXPECT_NE(LastJoin(e, *rule)->Text().find("negcnt=1"), std::string::npos);
+}
+
+TEST(ReteNetworkTest, PartialMatchBlockedByItsOwnFactNeverActivatesOnRetraction) {
+  TRuleTestEngine e;
+  TRuleBuilder(e, "r").Ordered("n", {Var("x")}).Ordered("n", {Var("x")}, 1).Done();
+  IFact five = e.AssertOrdered("n", {Int(5)});
+  IFact seven = e.AssertOrdered("n", {Int(7)});
+  EXPECT_TRUE(e.Agenda.empty());
+  e.Log.clear();
+  e.Retract(seven);
+  e.Retract(five);
+  for (const std::string& line : e.Log) EXPECT_NE(line[0], '+') << line;
+  EXPECT_TRUE(e.Agenda.empty());
 }
 
 TEST(ReteNetworkTest, ExistsPassesOncePerPartialMatch) {

@@ -1,0 +1,107 @@
+// TAlphaIndex: hashing alpha tests for sharing.
+#include "matching/alpha_index.h"
+
+#include <functional>
+#include <string>
+
+namespace vettora {
+
+namespace {
+
+size_t Mix(size_t seed, size_t value) {
+  return seed ^ (value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2));
+}
+
+// A hash equal for values that compare equal, or false when the value's
+// equality is not decided by such a hash.
+bool ValueHash(const IIEValue& value, size_t& hash) {
+  if (!value) {
+    hash = 0;
+    return true;
+  }
+  // Values of different kinds are never equal (fuzzy values aside).
+  switch (value->DType()) {
+    case dtNone:
+      hash = 1;
+      return true;
+    case dtAtom:
+    case dtString:
+      hash = Mix(value->DType(), value->HashCode());
+      return true;
+    case dtInteger:
+      hash = Mix(dtInteger, size_t(uint32_t(value->AsInteger())));
+      return true;
+    case dtFloat: {
+      double number = value->AsFloat();
+      if (number == 0) number = 0;  // -0.0 equals 0.0
+      hash = Mix(dtFloat, std::hash<double>()(number));
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool TAlphaIndex::KeyOf(const TReteNode* previous, TPatternMatchTest test, const IIEValue& value,
+                        const TNodeArgsArray& args, size_t& key) {
+  size_t hash = 0;
+  if (!ValueHash(value, hash)) return false;
+  key = Mix(std::hash<const void*>()(previous), size_t(test));
+  key = Mix(key, hash);
+  for (const TNodeArg& arg : args)
+    key = Mix(key, std::holds_alternative<std::string>(arg)
+                       ? std::hash<std::string>()(std::get<std::string>(arg))
+                       : std::hash<int64_t>()(std::get<int32_t>(arg)) + 1);
+  return true;
+}
+
+TPatternMatchNode* TAlphaIndex::Find(const TReteNode* previous, TPatternMatchTest test,
+                                     const IIEValue& value, const TNodeArgsArray& args,
+                                     bool& searchChildren) const {
+  size_t key = 0;
+  searchChildren = FUnindexedChildren.count(previous) > 0 || !KeyOf(previous, test, value, args, key);
+  if (searchChildren) return nullptr;
+  auto [first, last] = FByKey.equal_range(key);
+  for (auto it = first; it != last; ++it) {
+    auto filed = FFiled.find(it->second);
+    if (filed->second.Previous == previous && it->second->SameAs(test, value, args))
+      return it->second;
+  }
+  return nullptr;
+}
+
+void TAlphaIndex::Add(const TReteNode* previous, TPatternMatchNode* node) {
+  TFiled filed{previous, 0, false};
+  filed.Indexed = KeyOf(previous, node->PatternMatchTest(), node->Value(), node->Args(), filed.Key);
+  if (filed.Indexed)
+    FByKey.emplace(filed.Key, node);
+  else
+    ++FUnindexedChildren[previous];
+  FFiled[node] = filed;
+}
+
+void TAlphaIndex::Remove(TPatternMatchNode* node) {
+  auto filed = FFiled.find(node);
+  if (filed == FFiled.end()) return;
+  if (filed->second.Indexed) {
+    auto [first, last] = FByKey.equal_range(filed->second.Key);
+    for (auto it = first; it != last; ++it)
+      if (it->second == node) {
+        FByKey.erase(it);
+        break;
+      }
+  } else if (--FUnindexedChildren[filed->second.Previous] == 0) {
+    FUnindexedChildren.erase(filed->second.Previous);
+  }
+  FFiled.erase(filed);
+}
+
+void TAlphaIndex::Clear() {
+  FByKey.clear();
+  FUnindexedChildren.clear();
+  FFiled.clear();
+}
+
+}  // namespace vettora
