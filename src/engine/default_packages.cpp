@@ -5,6 +5,7 @@
 #include "engine/standard_package.h"
 #include "functions/math_package.h"
 #include "functions/user_package.h"
+#include "packages/misc/misc_package.h"
 
 namespace vettora {
 
@@ -17,8 +18,9 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
       return NewPackage<TStandardPackage>(&engine);
     case pMath:
       return NewPackage<TMathPackage>(&engine);
-    case pPredicate:
     case pMiscellaneous:
+      return NewPackage<TMiscPackage>(&engine);
+    case pPredicate:
     case pString:
     case pObject:
     case pTrigonometry:
