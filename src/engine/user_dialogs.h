@@ -97,8 +97,8 @@ class TUserDialogs {
   // Shows `text` with the buttons given (an empty set means OK alone) and
   // answers the button pressed. `helpContext` is a host help topic, 0 for
   // none.
-  virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type,
-                                  TMsgDlgButtons buttons, int32_t helpContext) = 0;
+  virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
+                                  int32_t helpContext) = 0;
   // Shows `text` with an OK button and waits until it is dismissed.
   virtual void ShowMessage(const std::string& text) = 0;
 };

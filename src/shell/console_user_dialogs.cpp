@@ -11,7 +11,7 @@ namespace vettora {
 namespace {
 
 // The word a console user types for each button, in TMsgDlgBtn order.
-constexpr const char* kButtonWords[] = {"Yes",   "No",  "OK",      "Cancel",   "Abort", "Retry",
+constexpr const char* kButtonWords[] = {"Yes",    "No",  "OK",      "Cancel",   "Abort", "Retry",
                                         "Ignore", "All", "NoToAll", "YesToAll", "Help"};
 // The heading of each message type; a custom message has none.
 constexpr const char* kTypeHeadings[] = {"Warning", "Error", "Information", "Confirmation", ""};
@@ -56,7 +56,8 @@ TModalResult TConsoleUserDialogs::MessageDlg(const std::string& text, TMsgDlgTyp
     if (buttons.Contains(TMsgDlgBtn(b))) offered.push_back(TMsgDlgBtn(b));
   if (offered.empty()) offered.push_back(mbOK);
   std::string choices;
-  for (TMsgDlgBtn b : offered) choices += (choices.empty() ? "" : "/") + std::string(kButtonWords[b]);
+  for (TMsgDlgBtn b : offered)
+    choices += (choices.empty() ? "" : "/") + std::string(kButtonWords[b]);
 
   std::string heading = kTypeHeadings[type];
   FWrite((heading.empty() ? "" : heading + ": ") + text + "\n");

@@ -1,7 +1,7 @@
 #include "packages/misc/date_time.h"
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <ctime>

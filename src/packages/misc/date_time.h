@@ -31,8 +31,7 @@ struct TDateTimeParts {
 // The day number of a calendar date; raises for an invalid date.
 [[nodiscard]] double EncodeDate(int32_t year, int32_t month, int32_t day);
 // The fraction of a day; raises for a time outside 00:00:00.000..23:59:59.999.
-[[nodiscard]] double EncodeTime(int32_t hour, int32_t minute, int32_t second,
-                                int32_t millisecond);
+[[nodiscard]] double EncodeTime(int32_t hour, int32_t minute, int32_t second, int32_t millisecond);
 // The parts of a day-count value, rounded to the millisecond; raises for a
 // value outside the supported range (or not a number).
 [[nodiscard]] TDateTimeParts DecodeDateTime(double value);

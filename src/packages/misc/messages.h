@@ -11,8 +11,7 @@ inline constexpr const char* kFactsTotal = "For a total of %d facts.";
 inline constexpr const char* kRulesTotal = "For a total of %d rules.";
 
 // ---- Constructs that cannot go while they are in use -----------------------------
-inline constexpr const char* kCannotRemoveFiringRule =
-    "Cannot remove rule %s while it is firing";
+inline constexpr const char* kCannotRemoveFiringRule = "Cannot remove rule %s while it is firing";
 inline constexpr const char* kCannotRemoveFiringTemplate =
     "Cannot remove fact template %s while the firing rule uses it";
 inline constexpr const char* kCannotRemoveFiringType =

@@ -29,8 +29,8 @@ constexpr TDateTimeKind kStringKinds[] = {
      " <string-expression> ", 1, 1},
     {"str-date", "Converts a \"YYYY-MM-DD\" text to a date", " <string-expression> ", 1, 1},
     {"str-time", "Converts a \"HH:MM:SS\" text to a time", " <string-expression> ", 1, 1},
-    {"datetime-str", "Formats a date-time as \"YYYY-MM-DD HH:MM:SS\"", " <numeric-expression> ",
-     1, 1},
+    {"datetime-str", "Formats a date-time as \"YYYY-MM-DD HH:MM:SS\"", " <numeric-expression> ", 1,
+     1},
     {"date-str", "Formats a date as \"YYYY-MM-DD\"", " <numeric-expression> ", 1, 1},
     {"time-str", "Formats a time as \"HH:MM:SS\"", " <numeric-expression> ", 1, 1},
     {"datetime-str-format",
@@ -41,13 +41,13 @@ constexpr TDateTimeKind kStringKinds[] = {
 constexpr TDateTimeKind kDecodeKinds[] = {
     {"decode-year", "Returns the year of a date", " <system-date-numeric-expression>", 1, 1},
     {"decode-month", "Returns the month of a date", " <system-date-numeric-expression>", 1, 1},
-    {"decode-day", "Returns the day of the month of a date", " <system-date-numeric-expression>",
-     1, 1},
+    {"decode-day", "Returns the day of the month of a date", " <system-date-numeric-expression>", 1,
+     1},
     {"decode-hour", "Returns the hour of a time", " <system-time-numeric-expression>", 1, 1},
     {"decode-minute", "Returns the minute of a time", " <system-time-numeric-expression>", 1, 1},
     {"decode-second", "Returns the second of a time", " <system-time-numeric-expression>", 1, 1},
-    {"decode-millisecond", "Returns the millisecond of a time",
-     " <system-time-numeric-expression>", 1, 1},
+    {"decode-millisecond", "Returns the millisecond of a time", " <system-time-numeric-expression>",
+     1, 1},
 };
 
 constexpr TDateTimeKind kEncodeKinds[] = {

@@ -12,16 +12,15 @@ namespace vettora {
 
 namespace {
 
-constexpr const char* kInputArguments =
-    " [<caption-string> [<prompt-string> [<default-string>]]]";
+constexpr const char* kInputArguments = " [<caption-string> [<prompt-string> [<default-string>]]]";
 
 constexpr const char* kTypeNames[] = {"mtWarning", "mtError", "mtInformation", "mtConfirmation",
                                       "mtCustom"};
-constexpr const char* kButtonNames[] = {"mbYes",   "mbNo",     "mbOK",      "mbCancel",
-                                        "mbAbort", "mbRetry",  "mbIgnore",  "mbAll",
+constexpr const char* kButtonNames[] = {"mbYes",     "mbNo",       "mbOK",     "mbCancel",
+                                        "mbAbort",   "mbRetry",    "mbIgnore", "mbAll",
                                         "mbNoToAll", "mbYesToAll", "mbHelp"};
-constexpr const char* kResultNames[] = {"mrNone",  "mrOk",  "mrCancel",  "mrAbort",
-                                        "mrRetry", "mrIgnore", "mrYes", "mrNo",
+constexpr const char* kResultNames[] = {"mrNone",  "mrOk",      "mrCancel",   "mrAbort",
+                                        "mrRetry", "mrIgnore",  "mrYes",      "mrNo",
                                         "mrAll",   "mrNoToAll", "mrYesToAll", "mrHelp"};
 
 std::string Trimmed(const std::string& text) {

@@ -18,8 +18,7 @@ TMiscFunction::TMiscFunction(const std::string& name, const std::string& help,
 
 TInferenceEngine& TMiscFunction::EngineOf(TIEContext& context) const {
   auto* engine = dynamic_cast<TInferenceEngine*>(context.Engine());
-  if (engine == nullptr)
-    throw EIEException(FormatMessage(kFunctionNeedsEngine, {FunctionName()}));
+  if (engine == nullptr) throw EIEException(FormatMessage(kFunctionNeedsEngine, {FunctionName()}));
   return *engine;
 }
 

@@ -76,8 +76,8 @@ std::string Listing(const std::vector<std::string>& lines, const std::string& cl
 // ---- agenda ------------------------------------------------------------------------
 
 TAgendaFunction::TAgendaFunction()
-    : TMiscFunction("agenda", "Lists the activations on the agenda, the next to fire first", "",
-                    0, 0) {}
+    : TMiscFunction("agenda", "Lists the activations on the agenda, the next to fire first", "", 0,
+                    0) {}
 
 IIEValue TAgendaFunction::Execute(TFunctionCall&, TIEContext& context) {
   TInferenceEngine& engine = EngineOf(context);
@@ -106,8 +106,9 @@ IIEValue TListConstructsFunction::Execute(TFunctionCall&, TIEContext& context) {
   std::vector<std::string> names = ConstructNames(engine, FType);
   std::sort(names.begin(), names.end());
   int32_t count = int32_t(names.size());
-  engine.PrintOut(kDefaultOutput,
-                  Listing(names, FormatMessage(kListingTotal, {count, kListingKinds[FType].Plural})));
+  engine.PrintOut(
+      kDefaultOutput,
+      Listing(names, FormatMessage(kListingTotal, {count, kListingKinds[FType].Plural})));
   return TrueValue();
 }
 

@@ -32,32 +32,39 @@ constexpr TPrettyPrintKind kPrettyPrintKinds[] = {
 
 // The construct's text, or false when the engine has no construct of that
 // kind and name.
-bool ConstructText(TInferenceEngine& engine, TPrettyPrintFunctionType type,
-                   const std::string& name, std::string& text) {
+bool ConstructText(TInferenceEngine& engine, TPrettyPrintFunctionType type, const std::string& name,
+                   std::string& text) {
   IEngineParser& printer = engine.Parser();
   switch (type) {
     case ppfFactSet:
-      if (const TFactSet* set = engine.FactSets().Find(name)) text = printer.PrintFactSet(*set);
-      else return false;
+      if (const TFactSet* set = engine.FactSets().Find(name))
+        text = printer.PrintFactSet(*set);
+      else
+        return false;
       return true;
     case ppfUserFunction:
       if (IUserFunction function = engine.UserFunctions().Find(name))
         text = printer.PrintFunction(*function);
-      else return false;
+      else
+        return false;
       return true;
     case ppfFactTemplate:
       if (IFactTemplate tmpl = engine.FactTemplates().Find(name))
         text = printer.PrintFactTemplate(*tmpl);
-      else return false;
+      else
+        return false;
       return true;
     case ppfRule:
-      if (const TRule* rule = engine.Rules().Find(name)) text = printer.PrintRule(*rule);
-      else return false;
+      if (const TRule* rule = engine.Rules().Find(name))
+        text = printer.PrintRule(*rule);
+      else
+        return false;
       return true;
     case ppfDefType:
       if (IIEDefinedType defined = engine.DefinedTypes().Find(name))
         text = printer.PrintDefinedType(*defined);
-      else return false;
+      else
+        return false;
       return true;
   }
   return false;

@@ -1,10 +1,11 @@
+#include "packages/misc/date_time.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 
 #include "misc/misc_test_util.h"
-#include "packages/misc/date_time.h"
 
 namespace vettora {
 namespace {

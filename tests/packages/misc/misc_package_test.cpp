@@ -1,3 +1,5 @@
+#include "packages/misc/misc_package.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -5,15 +7,12 @@
 
 #include "engine/fact_templates.h"
 #include "engine/facts.h"
-#include "engine/facts.h"
 #include "engine/rules.h"
 #include "engine/user_functions.h"
 #include "functions/user_package.h"
 #include "matching/rule.h"
-#include "matching/rule.h"
 #include "misc/misc_test_util.h"
 #include "packages/misc/messages.h"
-#include "packages/misc/misc_package.h"
 #include "values/format.h"
 
 namespace vettora {
@@ -40,9 +39,15 @@ TEST(MiscPackageTable, DefaultEngineHasTheFunctionsWithTheirLimits) {
     const char* Name;
     int32_t Min, Max;
   };
-  for (TLimits row : {TLimits{"facts", 0, 3}, {"rules", 0, 1}, {"agenda", 0, 0},
-                      {"list-deffunctions", 0, 1}, {"message-dlg", 2, 4}, {"input-box", 0, 3},
-                      {"encode-time", 1, 4}, {"datetime-str-format", 2, 2}, {"ppdefrule", 1, 1}}) {
+  for (TLimits row : {TLimits{"facts", 0, 3},
+                      {"rules", 0, 1},
+                      {"agenda", 0, 0},
+                      {"list-deffunctions", 0, 1},
+                      {"message-dlg", 2, 4},
+                      {"input-box", 0, 3},
+                      {"encode-time", 1, 4},
+                      {"datetime-str-format", 2, 2},
+                      {"ppdefrule", 1, 1}}) {
     IUserFunction function = engine.UserFunctions().Find(row.Name);
     ASSERT_TRUE(function) << row.Name;
     EXPECT_EQ(function->MinArgumentCount(), row.Min) << row.Name;
@@ -180,8 +185,7 @@ TEST_F(MiscListings, AFiringRuleCannotDeleteItselfOrWhatItsPatternsUse) {
             "");
   EXPECT_EQ(Run("(assert (go)) (run)"), FormatMessage(kCannotRemoveFiringRule, {"self"}));
   EXPECT_NE(Engine.Rules().Find("self"), nullptr);
-  EXPECT_EQ(Run("(assert (t1 (a 1))) (run)"),
-            FormatMessage(kCannotRemoveFiringTemplate, {"t1"}));
+  EXPECT_EQ(Run("(assert (t1 (a 1))) (run)"), FormatMessage(kCannotRemoveFiringTemplate, {"t1"}));
   EXPECT_TRUE(Engine.FactTemplates().Find("t1"));
 }
 
