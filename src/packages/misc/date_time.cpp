@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "packages/misc/messages.h"
+#include "packages/misc/trim.h"
 #include "values/exceptions.h"
 #include "values/format.h"
 
@@ -98,13 +99,6 @@ bool Expect(const std::string& text, size_t& pos, char c) {
   if (pos >= text.size() || text[pos] != c) return false;
   ++pos;
   return true;
-}
-
-std::string Trimmed(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return "";
-  size_t last = text.find_last_not_of(" \t\r\n");
-  return text.substr(first, last - first + 1);
 }
 
 // "YYYY-MM-DD" from `pos`.

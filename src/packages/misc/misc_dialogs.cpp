@@ -5,6 +5,7 @@
 
 #include "engine/inference_engine.h"
 #include "packages/misc/messages.h"
+#include "packages/misc/trim.h"
 #include "values/exceptions.h"
 #include "values/format.h"
 
@@ -22,13 +23,6 @@ constexpr const char* kButtonNames[] = {"mbYes",     "mbNo",       "mbOK",     "
 constexpr const char* kResultNames[] = {"mrNone",  "mrOk",      "mrCancel",   "mrAbort",
                                         "mrRetry", "mrIgnore",  "mrYes",      "mrNo",
                                         "mrAll",   "mrNoToAll", "mrYesToAll", "mrHelp"};
-
-std::string Trimmed(const std::string& text) {
-  size_t first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return "";
-  size_t last = text.find_last_not_of(" \t\r\n");
-  return text.substr(first, last - first + 1);
-}
 
 }  // namespace
 

@@ -1,4 +1,5 @@
 // ppdeffacts, ppdeffunction, ppdeftemplate, ppdefrule and ppdeftype.
+#include <optional>
 #include <string>
 
 #include "engine/defined_types.h"
@@ -30,44 +31,39 @@ constexpr TPrettyPrintKind kPrettyPrintKinds[] = {
     {"ppdeftype", " <defined-type-name>", "defined type"},
 };
 
-// The construct's text, or false when the engine has no construct of that
-// kind and name.
-bool ConstructText(TInferenceEngine& engine, TPrettyPrintFunctionType type, const std::string& name,
-                   std::string& text) {
+// The construct's text, or nullopt when the engine has no construct of
+// that kind and name.
+std::optional<std::string> ConstructText(TInferenceEngine& engine, TPrettyPrintFunctionType type,
+                                         const std::string& name) {
   IEngineParser& printer = engine.Parser();
   switch (type) {
-    case ppfFactSet:
-      if (const TFactSet* set = engine.FactSets().Find(name))
-        text = printer.PrintFactSet(*set);
-      else
-        return false;
-      return true;
-    case ppfUserFunction:
-      if (IUserFunction function = engine.UserFunctions().Find(name))
-        text = printer.PrintFunction(*function);
-      else
-        return false;
-      return true;
-    case ppfFactTemplate:
-      if (IFactTemplate tmpl = engine.FactTemplates().Find(name))
-        text = printer.PrintFactTemplate(*tmpl);
-      else
-        return false;
-      return true;
-    case ppfRule:
-      if (const TRule* rule = engine.Rules().Find(name))
-        text = printer.PrintRule(*rule);
-      else
-        return false;
-      return true;
-    case ppfDefType:
-      if (IIEDefinedType defined = engine.DefinedTypes().Find(name))
-        text = printer.PrintDefinedType(*defined);
-      else
-        return false;
-      return true;
+    case ppfFactSet: {
+      const TFactSet* set = engine.FactSets().Find(name);
+      if (set) return printer.PrintFactSet(*set);
+      break;
+    }
+    case ppfUserFunction: {
+      IUserFunction function = engine.UserFunctions().Find(name);
+      if (function) return printer.PrintFunction(*function);
+      break;
+    }
+    case ppfFactTemplate: {
+      IFactTemplate factTemplate = engine.FactTemplates().Find(name);
+      if (factTemplate) return printer.PrintFactTemplate(*factTemplate);
+      break;
+    }
+    case ppfRule: {
+      const TRule* rule = engine.Rules().Find(name);
+      if (rule) return printer.PrintRule(*rule);
+      break;
+    }
+    case ppfDefType: {
+      IIEDefinedType definedType = engine.DefinedTypes().Find(name);
+      if (definedType) return printer.PrintDefinedType(*definedType);
+      break;
+    }
   }
-  return false;
+  return std::nullopt;
 }
 
 }  // namespace
@@ -82,10 +78,10 @@ TPrettyPrintFunction::TPrettyPrintFunction(TPrettyPrintFunctionType type)
 IIEValue TPrettyPrintFunction::Execute(TFunctionCall& call, TIEContext& context) {
   TInferenceEngine& engine = EngineOf(context);
   std::string name = Arg(call, 0, context)->AsString();
-  std::string text;
-  if (!ConstructText(engine, FType, name, text))
+  std::optional<std::string> text = ConstructText(engine, FType, name);
+  if (!text)
     throw EIEException(FormatMessage(kUnknownConstructName, {kPrettyPrintKinds[FType].Kind, name}));
-  return MakeAtom(text);
+  return MakeAtom(*text);
 }
 
 }  // namespace vettora
