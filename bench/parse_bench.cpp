@@ -9,7 +9,7 @@
 #include <string>
 
 #include "engine/inference_engine.h"
-#include "engine/vorlan_engine_parser.h"
+#include "language/vorlan_engine_parser.h"
 
 namespace vettora {
 namespace {

@@ -2,18 +2,10 @@
 #include "engine/collection_text.h"
 
 #include "engine/inference_engine.h"
-#include "engine/messages.h"
-#include "engine/vorlan_engine_parser.h"
 #include "values/custom_hashtable.h"
 #include "values/format.h"
 
 namespace vettora {
-
-TVorlanEngineParser& ConstructParser(TInferenceEngine& engine, const char* what) {
-  auto* parser = dynamic_cast<TVorlanEngineParser*>(&engine.Parser());
-  if (!parser) throw EIEException(FormatMessage(kUnableToParseStrings, {what}));
-  return *parser;
-}
 
 void TakeTableSettings(TGCustomHashtable& table, const TGCustomHashtable& source) {
   table.SetLoadFactor(source.LoadFactor());
@@ -23,10 +15,7 @@ void TakeTableSettings(TGCustomHashtable& table, const TGCustomHashtable& source
 
 std::string GlobalDefinitionText(TInferenceEngine& engine, const std::string& name,
                                  const IIEValue& value) {
-  if (auto* parser = dynamic_cast<TVorlanEngineParser*>(&engine.Parser()))
-    return parser->Printer().PrintGlobal(name, value);
-  std::string text = (!name.empty() && name[0] == '?') ? name : "?" + name;
-  return text + " = " + (value ? value->AsText() : std::string());
+  return engine.Parser().PrintGlobal(name, value);
 }
 
 std::vector<std::string> TrimmedLines(const std::string& text) {

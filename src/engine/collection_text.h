@@ -13,17 +13,11 @@ namespace vettora {
 
 class TGCustomHashtable;
 class TInferenceEngine;
-class TVorlanEngineParser;
 
 // Takes a source table's load factor, capacity and hash method. A capacity
 // of 0 (which would drop the entries without their owners knowing) is not
 // taken, nor a hash method that a table holding entries cannot change to.
 void TakeTableSettings(TGCustomHashtable& table, const TGCustomHashtable& source);
-
-// The engine's rule-language parser, for the one-construct entries;
-// "Unable to parse strings of %s at this time" (naming `what`) when the
-// engine has another parser plugged in.
-[[nodiscard]] TVorlanEngineParser& ConstructParser(TInferenceEngine& engine, const char* what);
 
 // "?*x* = 1": one global's definition as the parser reads it back.
 [[nodiscard]] std::string GlobalDefinitionText(TInferenceEngine& engine, const std::string& name,

@@ -1,8 +1,9 @@
 #pragma once
 // The built-in function packages an engine creates for its Packages
-// setting. Each package module plugs itself in here: CreateDefaultPackage
-// makes the package component of one TFunctionPackage, owned by the
-// engine, or answers null for a package this program does not contain.
+// setting. CreateDefaultPackage makes the package component of one
+// TFunctionPackage, owned by the engine, or answers null for a package this
+// program does not contain. The engine declares it; the program defines it
+// (src/defaults/), so the engine's library depends on no package.
 // An engine can be given its own factory (TInferenceEngine::SetPackageFactory)
 // to add, replace or leave out packages.
 

@@ -3,10 +3,10 @@
 #include "engine/defined_types.h"
 
 #include "engine/collection_text.h"
+#include "engine/engine_parser.h"
 #include "engine/fact_templates.h"
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
-#include "engine/vorlan_engine_parser.h"
 #include "fuzzy/fuzzy_variable.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -64,7 +64,7 @@ void TIEDefinedTypes::Replace(const IIEDefinedType& old, const IIEDefinedType& n
   for (size_t i = 0; i < users.size(); ++i) {
     IFactTemplate remade;
     try {
-      remade = ConstructParser(*FEngine, "fact templates").ParseFactTemplate(texts[i]);
+      remade = FEngine->Parser().ParseFactTemplate(texts[i]);
     } catch (const std::exception&) {
       FEngine->FactTemplates().Remove(users[i]->Name());
       continue;
@@ -111,7 +111,8 @@ std::vector<IIEDefinedType> TIEDefinedTypes::ParentsFirst() const {
 
 std::vector<std::string> TIEDefinedTypes::Texts() const {
   std::vector<std::string> texts;
-  for (const IIEDefinedType& type : ParentsFirst()) texts.push_back(FEngine->PrintDefinedType(*type));
+  for (const IIEDefinedType& type : ParentsFirst())
+    texts.push_back(FEngine->PrintDefinedType(*type));
   return texts;
 }
 
@@ -132,7 +133,7 @@ void TIEDefinedTypes::Assign(const TIEDefinedTypes& source) {
   for (const std::string& name : gone) Remove(name);
   TakeTableSettings(FTable, source.FTable);
   for (const std::string& text : texts) {
-    IIEDefinedType copy = ConstructParser(*FEngine, "defined types").ParseDefinedType(text);
+    IIEDefinedType copy = FEngine->Parser().ParseDefinedType(text);
     if (IIEDefinedType old = Find(copy->Name()))
       Replace(old, copy);
     else

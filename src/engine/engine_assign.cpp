@@ -1,6 +1,7 @@
 // TInferenceEngine::Assign: an engine made a copy of another, as the
 // editors work on one.
 #include "engine/defined_types.h"
+#include "engine/engine_parser.h"
 #include "engine/engine_variables.h"
 #include "engine/fact_sets.h"
 #include "engine/fact_templates.h"
@@ -8,7 +9,6 @@
 #include "engine/inference_engine.h"
 #include "engine/rules.h"
 #include "engine/user_functions.h"
-#include "engine/vorlan_engine_parser.h"
 
 namespace vettora {
 
@@ -28,31 +28,6 @@ class TTypeChecksRestore {
   TTypeChecks FAfter;
 };
 
-// The reading settings and the notifications of the source's parser, when
-// both engines read with the rule-language parser.
-void CopyParserSettings(IEngineParser& target, IEngineParser& source) {
-  auto* to = dynamic_cast<TVorlanEngineParser*>(&target);
-  auto* from = dynamic_cast<TVorlanEngineParser*>(&source);
-  if (!to || !from || to == from) return;
-  TIEVorlanParser& t = to->Parser();
-  const TIEVorlanParser& f = from->Parser();
-  t.SetStrictTemplates(f.StrictTemplates());
-  t.SetSlotFunctions(f.SlotFunctions());
-  t.OnParse = f.OnParse;
-  t.OnParseFact = f.OnParseFact;
-  t.OnParseFactSet = f.OnParseFactSet;
-  t.OnParseFactTemplate = f.OnParseFactTemplate;
-  t.OnParseFunCall = f.OnParseFunCall;
-  t.OnParseFunction = f.OnParseFunction;
-  t.OnParseVariable = f.OnParseVariable;
-  t.OnParsePattern = f.OnParsePattern;
-  t.OnParseRule = f.OnParseRule;
-  t.OnParseDefinedType = f.OnParseDefinedType;
-  t.OnParseFuzzySet = f.OnParseFuzzySet;
-  t.OnParseFuzzyVariable = f.OnParseFuzzyVariable;
-  t.OnParseSingletons = f.OnParseSingletons;
-}
-
 }  // namespace
 
 // The initial-fact pattern and the not/or test fact stay this engine's
@@ -61,7 +36,7 @@ void CopyParserSettings(IEngineParser& target, IEngineParser& source) {
 void TInferenceEngine::Assign(const TInferenceEngine& source) {
   if (&source == this) return;
   Clear();
-  CopyParserSettings(*FParser, *source.FParser);
+  FParser->AssignSettings(*source.FParser);
   TTypeChecksRestore restore(*this, source.FTypeChecks);
   FTypeChecks = TTypeChecks();
   FStrategy = source.FStrategy;  // the agenda is empty: nothing to re-sort

@@ -8,9 +8,7 @@
 #include "engine/fact_templates.h"
 #include "engine/facts.h"
 #include "engine/inference_engine.h"
-#include "engine/knowledge_base_text.h"
 #include "engine/rules.h"
-#include "engine/vorlan_engine_parser.h"
 #include "knowledge/fact_template.h"
 #include "reader/file_stream.h"
 #include "reader/string_stream.h"
@@ -32,7 +30,7 @@ void WriteString(TStream& stream, const std::string& text) {
 
 // ---- Whole knowledge base ----------------------------------------------------------
 
-std::string TInferenceEngine::GetText() { return KnowledgeBaseText(*this, std::time(nullptr)); }
+std::string TInferenceEngine::GetText() { return FParser->KnowledgeBaseText(std::time(nullptr)); }
 
 void TInferenceEngine::SetText(const std::string& text) {
   TStringStream source(text);

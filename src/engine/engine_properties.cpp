@@ -13,6 +13,7 @@
 #include "engine/collection_text.h"
 #include "engine/construct_factory.h"
 #include "engine/defined_types.h"
+#include "engine/engine_parser.h"
 #include "engine/engine_variables.h"
 #include "engine/fact_sets.h"
 #include "engine/fact_templates.h"
@@ -20,7 +21,6 @@
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
 #include "engine/rules.h"
-#include "engine/vorlan_engine_parser.h"
 #include "values/custom_hashtable.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -191,7 +191,7 @@ void TInferenceEngine::ReadProperties(const TPropertyStore& store) {
   AddTableReaders(readers, s, "DefinedTypes", FDefinedTypes->TableSettings());
   readers["DefinedTypes.DefTypes"] = [&](const std::string& n) {
     for (const std::string& text : s.ReadStrings(n))
-      FDefinedTypes->Add(ConstructParser(*this, "defined types").ParseDefinedType(text));
+      FDefinedTypes->Add(Parser().ParseDefinedType(text));
   };
   AddTableReaders(readers, s, "FactTemplates", FFactTemplates->Table());
   readers["FactTemplates.Templates"] = [&](const std::string& n) {
@@ -201,13 +201,13 @@ void TInferenceEngine::ReadProperties(const TPropertyStore& store) {
     DropSpecialConstructs();
     CreateSpecialConstructs();
     for (const std::string& text : s.ReadStrings(n))
-      FFactTemplates->Add(ConstructParser(*this, "fact templates").ParseFactTemplate(text));
+      FFactTemplates->Add(Parser().ParseFactTemplate(text));
   };
   AddTableReaders(readers, s, "GlobalVariables", *FGlobalVariables);
   readers["GlobalVariables.Variables"] = [&](const std::string& n) {
     for (const std::string& text : s.ReadStrings(n)) {
       IIEValue value;
-      std::string name = ConstructParser(*this, "global variables").ParseVariable(text, value);
+      std::string name = Parser().ParseVariable(text, value);
       FGlobalVariables->Add(name, value);
     }
   };
@@ -217,8 +217,7 @@ void TInferenceEngine::ReadProperties(const TPropertyStore& store) {
   readers["ParserMaxErrors"] = [&](const std::string& n) { FParserMaxErrors = s.ReadInteger(n); };
   AddTableReaders(readers, s, "Rules", FRules->TableSettings());
   readers["Rules.Rules"] = [&](const std::string& n) {
-    for (const std::string& text : s.ReadStrings(n))
-      AddParsedRule(*this, ConstructParser(*this, "rules").ParseRule(text));
+    for (const std::string& text : s.ReadStrings(n)) AddParsedRule(*this, Parser().ParseRule(text));
   };
   readers["ResetGlobals"] = [&](const std::string& n) { FResetGlobals = s.ReadBool(n); };
   readers["Strategy"] = [&](const std::string& n) {
@@ -236,7 +235,7 @@ void TInferenceEngine::ReadProperties(const TPropertyStore& store) {
   };
   readers["FactSets"] = [&](const std::string& n) {
     for (const std::string& text : s.ReadStrings(n))
-      AddParsedFactSet(*this, ConstructParser(*this, "fact sets").ParseFactSet(text));
+      AddParsedFactSet(*this, Parser().ParseFactSet(text));
   };
   for (const TPropertyStore::TProperty& property : store.Properties()) {
     auto reader = readers.find(property.Name);

@@ -61,6 +61,10 @@ IIEValue TInferenceEngine::ParseValue(const std::string& text) { return FParser-
 
 IFact TInferenceEngine::ParseFact(const std::string& text) { return FParser->ParseFact(text); }
 
+ISingletonsVector TInferenceEngine::ParseFuzzyPoints(const std::string& text) {
+  return FParser->ParseFuzzyPoints(text);
+}
+
 // ---- Function calls for the rule compiler ------------------------------------------
 
 namespace {

@@ -7,7 +7,7 @@
 #include "engine/defined_types.h"
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
-#include "engine/printer_layout.h"
+#include "knowledge/knowledge_printer.h"
 #include "values/exceptions.h"
 #include "values/format.h"
 
@@ -177,7 +177,7 @@ namespace {
 // "ATOM, STRING": the kinds a type statement can name, as the editors list
 // them.
 std::string KindList(TIETypes types) {
-  std::string words = printer_layout::KindWords(types);
+  std::string words = TypeWords(types);
   std::string list;
   for (char c : words) list += c == ' ' ? std::string(", ") : std::string(1, c);
   return list;

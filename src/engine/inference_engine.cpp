@@ -2,8 +2,6 @@
 // collections.
 #include "engine/inference_engine.h"
 
-#include "engine/vorlan_engine_parser.h"
-
 #include <vector>
 
 #include "engine/defined_types.h"
@@ -52,9 +50,10 @@ TInferenceEngine::TInferenceEngine(TComponent* owner, TCollectionFactory collect
       FPackageFactory(CreateDefaultPackage),
       FParser(std::make_unique<TEngineTextFallback>()) {
   ConstructCollections();
-  // The rule-language parser reads all text the engine is given; it needs
-  // the collections above, so it replaces the fallback only now.
-  FParser = std::make_unique<TVorlanEngineParser>(*this);
+  // The program's parser reads all text the engine is given; it needs the
+  // collections above, so it replaces the fallback only now.
+  if (std::unique_ptr<IEngineParser> parser = CreateDefaultParser(*this))
+    FParser = std::move(parser);
   AddDefaultPackages();
   AssertInitialFact();
 }

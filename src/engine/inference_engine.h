@@ -28,7 +28,6 @@
 #include "engine/default_packages.h"
 #include "engine/engine_events.h"
 #include "engine/engine_parser.h"
-#include "engine/ie_parser.h"
 #include "engine/text_line.h"
 #include "engine/user_dialogs.h"
 #include "functions/duplicate_constructs.h"
@@ -60,7 +59,6 @@ class TReteNetwork;
 class TRules;
 class TUserFunctions;
 class TPropertyStore;
-class TVorlanEngineParser;
 
 // The objects an engine owns, made in its constructor by CreateCollection.
 enum TCollectionKind : uint8_t {
@@ -267,71 +265,8 @@ class TInferenceEngine : public TComponent,
   void LoadRulesFromFile(const std::string& fileName);
   void SaveRulesToFile(const std::string& fileName);
 
-  // ---- One construct from a text (engine_parse_entries.cpp). Each makes
-  // the text the parser's input for one construct and restores the
-  // previous input afterwards, also after an error. Without a rule-language
-  // parser plugged in they raise.
-  // A value of `kind` (a TIEType) made from the text; kinds that cannot be
-  // made from text raise "Unable to parse strings of %s at this time".
-  IIEValue ParseValue(const std::string& text, int32_t kind);
-  IIEDefinedType ParseDefinedType(const std::string& text);
-  // One "(slot value...)" into the fact; answers the slot name.
-  std::string ParseFactSlot(TFact& fact, const std::string& text);
-  // Owned by the engine but not in its collection: the caller adds it.
-  TFactSet* ParseFactSet(const std::string& text);
-  IFunCall ParseFunCall(const std::string& text);
-  IFactTemplate ParseFactTemplate(const std::string& text);
-  IFactSlot ParseFactTemplateSlot(const std::string& text, TFactTemplate* owner = nullptr);
-  IInterpretedFunction ParseFunction(const std::string& text);
-  // A value evaluated as a fuzzy expression of the type's fuzzy variable.
-  IIEValue ParseFuzzyExpression(const std::string& text, const TIEDefinedType& type);
-  IFuzzySet ParseFuzzySet(const std::string& text, TIFuzzyVariable& variable);
-  IFuzzyVariable ParseFuzzyVariable(const std::string& text);
-  void ParseGlobalVariables(const std::string& text);
-  // "?*name* = value": answers the name and stores the value.
-  std::string ParseVariable(const std::string& text, IIEValue& value);
-  IIEValue ParseList(const std::string& text);
-  // One function call, evaluated in the root context.
-  IIEValue EvaluateFunCall(const std::string& text);
-  // Owned by the engine but not in its collection: the caller adds it.
-  TRule* ParseRule(const std::string& text);
-  void ParseRulePatterns(TRule& rule, const std::string& text);
-  void ParseRuleActions(TRule& rule, const std::string& text);
+  // ISingletonsParser: fuzzy points read by the parser.
   ISingletonsVector ParseFuzzyPoints(const std::string& text) override;
-  // A value for a fact slot, checked against the slot's kinds.
-  IIEValue ParseFactSlotValue(const TFactSlot& slot, const std::string& text);
-  // The same for a slot given by kinds and defined type (fuzzy slots).
-  IIEValue ParseSlotValue(const std::string& text, TIETypes types,
-                          const IIEDefinedType& definedType, const std::string& slotName);
-
-  // ---- The parser's events: reading or setting them here reads or sets
-  // them on the plugged-in parser (setting raises without one).
-  [[nodiscard]] const TIEParser::TParseEvent& OnParse() const;
-  void SetOnParse(TIEParser::TParseEvent handler);
-  [[nodiscard]] const TIEParser::TParseDefinedTypeEvent& OnParseDefinedType() const;
-  void SetOnParseDefinedType(TIEParser::TParseDefinedTypeEvent handler);
-  [[nodiscard]] const TIEParser::TParseFactEvent& OnParseFact() const;
-  void SetOnParseFact(TIEParser::TParseFactEvent handler);
-  [[nodiscard]] const TIEParser::TParseFactSetEvent& OnParseFactSet() const;
-  void SetOnParseFactSet(TIEParser::TParseFactSetEvent handler);
-  [[nodiscard]] const TIEParser::TParseFactTemplateEvent& OnParseFactTemplate() const;
-  void SetOnParseFactTemplate(TIEParser::TParseFactTemplateEvent handler);
-  [[nodiscard]] const TIEParser::TParseFunctionEvent& OnParseFunction() const;
-  void SetOnParseFunction(TIEParser::TParseFunctionEvent handler);
-  [[nodiscard]] const TIEParser::TParseFunCallEvent& OnParseFunCall() const;
-  void SetOnParseFunCall(TIEParser::TParseFunCallEvent handler);
-  [[nodiscard]] const TIEParser::TParseFuzzySetEvent& OnParseFuzzySet() const;
-  void SetOnParseFuzzySet(TIEParser::TParseFuzzySetEvent handler);
-  [[nodiscard]] const TIEParser::TParseFuzzyVariableEvent& OnParseFuzzyVariable() const;
-  void SetOnParseFuzzyVariable(TIEParser::TParseFuzzyVariableEvent handler);
-  [[nodiscard]] const TIEParser::TParseSingletonsEvent& OnParseSingletons() const;
-  void SetOnParseSingletons(TIEParser::TParseSingletonsEvent handler);
-  [[nodiscard]] const TIEParser::TParseVariableEvent& OnParseVariable() const;
-  void SetOnParseVariable(TIEParser::TParseVariableEvent handler);
-  [[nodiscard]] const TIEParser::TParsePatternEvent& OnParsePattern() const;
-  void SetOnParsePattern(TIEParser::TParsePatternEvent handler);
-  [[nodiscard]] const TIEParser::TParseRuleEvent& OnParseRule() const;
-  void SetOnParseRule(TIEParser::TParseRuleEvent handler);
 
   // ---- Published properties.
   [[nodiscard]] TDuplicateConstructs DuplicateConstructs() const { return FDuplicateConstructs; }
@@ -399,9 +334,11 @@ class TInferenceEngine : public TComponent,
   [[nodiscard]] TUserFunctions& UserFunctions() const { return *FUserFunctions; }
   [[nodiscard]] TReteNetwork& ReteNetwork() const { return *FReteNetwork; }
 
-  // ---- The parser (reading and printing rule-language text).
+  // ---- The parser: all reading and printing of rule-language text, the
+  // one-construct entries (Parser().ParseRule(text), ...) and the parse
+  // events (Parser().Events().OnParse).
   [[nodiscard]] IEngineParser& Parser() const { return *FParser; }
-  // Plugs a parser in; null restores the fallback that reads nothing.
+  // Replaces the parser; null leaves the fallback that reads nothing.
   void SetParser(std::unique_ptr<IEngineParser> parser);
 
   // ---- Events (each raised only when assigned).
@@ -531,12 +468,6 @@ class TInferenceEngine : public TComponent,
 
   template <class T>
   std::unique_ptr<T> MakeCollection(TCollectionKind kind);
-  // The plugged-in rule-language parser; raises when there is none.
-  [[nodiscard]] TVorlanEngineParser& VorlanParser() const;
-  template <class E>
-  [[nodiscard]] const E& ParserEvent(E TIEParser::*member) const;
-  template <class E>
-  void SetParserEvent(E TIEParser::*member, E handler);
   void ConstructCollections();
   void CreateSpecialConstructs();
   void DropSpecialConstructs();

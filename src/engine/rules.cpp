@@ -6,9 +6,9 @@
 
 #include "engine/collection_text.h"
 #include "engine/construct_factory.h"
+#include "engine/engine_parser.h"
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
-#include "engine/vorlan_engine_parser.h"
 #include "matching/rete_network.h"
 #include "matching/rule.h"
 #include "values/exceptions.h"
@@ -125,7 +125,7 @@ void TRules::Assign(const TRules& source) {
     if (rule)
       Add(*rule);
     else
-      AddParsedRule(*FEngine, ConstructParser(*FEngine, "rules").ParseRule(text));
+      AddParsedRule(*FEngine, FEngine->Parser().ParseRule(text));
   }
 }
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "engine/collection_text.h"
+#include "engine/engine_parser.h"
 #include "engine/inference_engine.h"
-#include "engine/vorlan_engine_parser.h"
 #include "functions/interpreted_function.h"
 #include "functions/messages.h"
 #include "values/exceptions.h"
@@ -140,7 +140,7 @@ bool TUserFunctions::AddDeffunctionsOf(const TUserFunctions& source) {
 }
 
 void TUserFunctions::AddParsed(const std::string& text) {
-  IInterpretedFunction made = ConstructParser(*FEngine, "functions").ParseFunction(text);
+  IInterpretedFunction made = FEngine->Parser().ParseFunction(text);
   Add(made->FunctionName(), made);
 }
 

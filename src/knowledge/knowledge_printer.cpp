@@ -90,4 +90,19 @@ std::string PrintFactTemplate(const TFactTemplate& factTemplate,
   return text + ")";
 }
 
+std::string TypeWords(TIETypes types) {
+  // The kinds a type statement can name, in kind order.
+  static constexpr TIEType kWordKinds[] = {
+      dtAtom,       dtString, dtInteger, dtFactId,          dtFloat, dtFact,
+      dtDescriptor, dtObject, dtClass,   dtExternalAddress, dtFuzzy};
+  std::string words;
+  for (TIEType kind : kWordKinds) {
+    if (!types.Contains(kind)) continue;
+    if (!words.empty()) words += ' ';
+    for (const char* p = TypeName(kind) + 2; *p; ++p)
+      words += char(std::toupper(static_cast<unsigned char>(*p)));
+  }
+  return words;
+}
+
 }  // namespace vettora

@@ -27,4 +27,10 @@ using TValueTextFunction = std::function<std::string(const IIEValue& value)>;
 [[nodiscard]] std::string PrintFactTemplate(const TFactTemplate& factTemplate,
                                             const TValueTextFunction& valueText = {});
 
+// The type words of the kinds in `types`, in kind order, separated by
+// blanks: "ATOM STRING INTEGER FACTID FLOAT FACT DESCRIPTOR OBJECT CLASS
+// EXTERNALADDRESS FUZZY". Kinds without a type word of the language
+// (none, variables, calls, lists, slots, singletons) are left out.
+[[nodiscard]] std::string TypeWords(TIETypes types);
+
 }  // namespace vettora

@@ -2,10 +2,9 @@
 #include "shell/console.h"
 
 #include <filesystem>
-#include <stdexcept>
 #include <system_error>
 
-#include "engine/vorlan_engine_parser.h"
+#include "language/vorlan_engine_parser.h"
 #include "reader/file_stream.h"
 #include "reader/string_stream.h"
 #include "shell/messages.h"
@@ -73,6 +72,11 @@ TConsole::TConsole(IConsoleOutput& output, TStream& input)
       FInput(&input),
       FDialogs([this](const std::string& text) { Print(text); },
                [this](std::string& line) { return ReadAnswerLine(line); }) {
+  // The console reads item by item, so it keeps the rule-language parser
+  // it gives its engine.
+  auto parser = std::make_unique<TVorlanEngineParser>(*FEngine);
+  FParser = parser.get();
+  FEngine->SetParser(std::move(parser));
   FInput.SetEngine(FEngine.get());
   FEngine->SetUserDialogs(&FDialogs);
   FEngine->OnPrintOut = [this](TObject&, const std::string&, const std::string& text) {
@@ -95,11 +99,7 @@ TConsole::~TConsole() {
   FEngine->SetUserDialogs(nullptr);
 }
 
-TIEVorlanParser& TConsole::Parser() {
-  auto* engineParser = dynamic_cast<TVorlanEngineParser*>(&FEngine->Parser());
-  if (!engineParser) throw std::logic_error("the console needs the rule-language parser");
-  return engineParser->Parser();
-}
+TIEVorlanParser& TConsole::Parser() { return FParser->Parser(); }
 
 // ---- Running ---------------------------------------------------------------------
 

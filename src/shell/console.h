@@ -16,7 +16,7 @@
 #include <string>
 
 #include "engine/inference_engine.h"
-#include "engine/vorlan_parser.h"
+#include "language/vorlan_parser.h"
 #include "reader/vorlan_stream.h"
 #include "shell/console_output.h"
 #include "shell/console_user_dialogs.h"
@@ -25,6 +25,7 @@
 namespace vettora {
 
 class TStream;
+class TVorlanEngineParser;
 
 class TConsole {
  public:
@@ -70,6 +71,8 @@ class TConsole {
 
   IConsoleOutput& FOutput;
   std::unique_ptr<TInferenceEngine> FEngine;
+  // The engine's parser, owned by the engine.
+  TVorlanEngineParser* FParser = nullptr;
   // The input as tokens, bound to the engine for anonymous variable names.
   TIEVorlanStream FInput;
   TLineEndFilter FLineEnds;

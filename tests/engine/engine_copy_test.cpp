@@ -76,7 +76,7 @@ TEST(EngineAssign, TypeChecksComeBackAfterAnError) {
   source.SetTypeChecks({tcDynamic});
   // Rules are copied last, by text, through the parser events taken from
   // the source: a failing handler aborts the copy there.
-  source.SetOnParseRule([](TObject&, TRule&) { throw EIEException("refused"); });
+  source.Parser().Events().OnParseRule = [](auto&, TRule&) { throw EIEException("refused"); };
   TInferenceEngine target;
   EXPECT_EQ(ErrorOf([&] { target.Assign(source); }), "refused");
   EXPECT_TRUE(target.TypeChecks() == TTypeChecks{tcDynamic});

@@ -188,47 +188,46 @@ TEST_F(KnowledgeBaseTextTest, ExecuteLinesSwallowsErrorsAndAssertsFactLines) {
 }
 
 TEST_F(KnowledgeBaseTextTest, ParseValueMakesEachKindFromText) {
-  EXPECT_EQ(Engine.ParseValue("\"\"abc\"\"", dtString)->AsString(), "abc");
-  EXPECT_EQ(Engine.ParseValue("\"\"", dtString)->AsString(), "");
-  EXPECT_EQ(Engine.ParseValue("42", dtInteger)->AsInteger(), 42);
-  EXPECT_EQ(Engine.ParseValue("7", dtFactId)->DType(), dtFactId);
-  EXPECT_DOUBLE_EQ(Engine.ParseValue("2.5", dtFloat)->AsFloat(), 2.5);
-  EXPECT_EQ(Engine.ParseValue("x", dtVariable)->DType(), dtVariable);
-  EXPECT_EQ(Engine.ParseValue("a b c", dtList)->DType(), dtList);
-  EXPECT_EQ(Engine.ParseValue("anything", dtNone)->DType(), dtNone);
-  EXPECT_THROW((void)Engine.ParseValue("12x", dtInteger), EConvertError);
-  EXPECT_THROW((void)Engine.ParseValue("99999999999", dtInteger), EConvertError);
+  EXPECT_EQ(Engine.Parser().ParseValue("\"\"abc\"\"", dtString)->AsString(), "abc");
+  EXPECT_EQ(Engine.Parser().ParseValue("\"\"", dtString)->AsString(), "");
+  EXPECT_EQ(Engine.Parser().ParseValue("42", dtInteger)->AsInteger(), 42);
+  EXPECT_EQ(Engine.Parser().ParseValue("7", dtFactId)->DType(), dtFactId);
+  EXPECT_DOUBLE_EQ(Engine.Parser().ParseValue("2.5", dtFloat)->AsFloat(), 2.5);
+  EXPECT_EQ(Engine.Parser().ParseValue("x", dtVariable)->DType(), dtVariable);
+  EXPECT_EQ(Engine.Parser().ParseValue("a b c", dtList)->DType(), dtList);
+  EXPECT_EQ(Engine.Parser().ParseValue("anything", dtNone)->DType(), dtNone);
+  EXPECT_THROW((void)Engine.Parser().ParseValue("12x", dtInteger), EConvertError);
+  EXPECT_THROW((void)Engine.Parser().ParseValue("99999999999", dtInteger), EConvertError);
   try {
-    (void)Engine.ParseValue("x", 200);
+    (void)Engine.Parser().ParseValue("x", 200);
     FAIL();
   } catch (const EIEException& error) {
     EXPECT_STREQ(error.what(), "Unable to parse strings of Unknown Type (200) at this time");
   }
-  EXPECT_THROW((void)Engine.ParseValue("x", dtSingletons), EIEException);
+  EXPECT_THROW((void)Engine.Parser().ParseValue("x", dtSingletons), EIEException);
 }
 
 TEST_F(KnowledgeBaseTextTest, ParseEntriesRestoreTheInputAndEventsReachTheParser) {
   int rules = 0;
-  Engine.SetOnParseRule([&rules](TIEParser&, TRule&) { ++rules; });
-  EXPECT_TRUE(bool(Engine.OnParseRule()));
+  Engine.Parser().Events().OnParseRule = [&rules](TIEParser&, TRule&) { ++rules; };
+  EXPECT_TRUE(bool(Engine.Parser().Events().OnParseRule));
   EXPECT_TRUE(bool(Parser().OnParseRule));
   std::vector<TParsedType> kinds;
-  Engine.SetOnParse([&kinds](TIEParser&, TParsedType kind, TObject*, const Ref<TCounted>&) {
-    kinds.push_back(kind);
-  });
+  Engine.Parser().Events().OnParse = [&kinds](TIEParser&, TParsedType kind, TObject*,
+                                              const Ref<TCounted>&) { kinds.push_back(kind); };
   ASSERT_EQ(Run("(deftemplate p (slot v))\n(defrule a (p (v 1)) => )"), "");
   EXPECT_EQ(rules, 1);
   ASSERT_GE(kinds.size(), 2u);
 
   // A rule made by the entry is the caller's until filed.
-  std::unique_ptr<TRule> rule(Engine.ParseRule("(defrule b (p (v 2)) => )"));
+  std::unique_ptr<TRule> rule(Engine.Parser().ParseRule("(defrule b (p (v 2)) => )"));
   EXPECT_EQ(rules, 2);
   EXPECT_EQ(Engine.FindRule("b"), nullptr);
   EXPECT_EQ(Engine.Agenda().Count(), 0);
-  EXPECT_THROW((void)Engine.ParseFactTemplate("(deftemplate"), EIEParseException);
-  EXPECT_EQ(Engine.ParseList("1 2 3")->AsText(), "1 2 3 ");
+  EXPECT_THROW((void)Engine.Parser().ParseFactTemplate("(deftemplate"), EIEParseException);
+  EXPECT_EQ(Engine.Parser().ParseList("1 2 3")->AsText(), "1 2 3 ");
   IIEValue value;
-  EXPECT_EQ(Engine.ParseVariable("?*g* = 5", value), "*g*");
+  EXPECT_EQ(Engine.Parser().ParseVariable("?*g* = 5", value), "*g*");
   EXPECT_EQ(value->AsInteger(), 5);
   EXPECT_EQ(Engine.ParseFuzzyPoints("((1 0) (2 1))")->Count(), 2);
   ISingletonsParser& singletons = Engine;
@@ -244,7 +243,7 @@ TEST_F(KnowledgeBaseTextTest, ParseEntriesRestoreTheInputAndEventsReachTheParser
   EXPECT_NE(Run("(defrule broken (p (v 8))"), "");
   EXPECT_EQ(Engine.FindRule("broken"), nullptr);
   EXPECT_EQ(Engine.Rules().Count(), 4);
-  Engine.SetOnParseRule(nullptr);
+  Engine.Parser().Events().OnParseRule = nullptr;
   EXPECT_FALSE(bool(Parser().OnParseRule));
 }
 

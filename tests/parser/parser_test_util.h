@@ -11,9 +11,9 @@
 
 #include "engine/fact_templates.h"
 #include "engine/inference_engine.h"
-#include "engine/vorlan_engine_parser.h"
 #include "functions/function_call.h"
 #include "functions/user_function.h"
+#include "language/vorlan_engine_parser.h"
 #include "matching/context.h"
 #include "reader/parse_exception.h"
 #include "reader/string_stream.h"

@@ -12,11 +12,11 @@
 
 #include "engine/fact_templates.h"
 #include "engine/inference_engine.h"
-#include "engine/printer.h"
-#include "engine/printer_fallback.h"
 #include "functions/function_call.h"
 #include "knowledge/defined_type.h"
 #include "knowledge/fact_template.h"
+#include "language/printer.h"
+#include "language/printer_fallback.h"
 #include "matching/pattern.h"
 #include "matching/rule.h"
 #include "values/value.h"

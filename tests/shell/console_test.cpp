@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "engine/vorlan_engine_parser.h"
+#include "language/vorlan_engine_parser.h"
 #include "reader/string_stream.h"
 
 namespace vettora {

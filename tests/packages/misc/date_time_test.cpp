@@ -5,7 +5,7 @@
 #include <limits>
 #include <string>
 
-#include "misc/misc_test_util.h"
+#include "misc_test_util.h"
 
 namespace vettora {
 namespace {

@@ -3,8 +3,8 @@
 #include <optional>
 #include <string>
 
-#include "misc/misc_test_util.h"
-#include "misc/scripted_user_dialogs.h"
+#include "misc_test_util.h"
+#include "scripted_user_dialogs.h"
 #include "packages/misc/misc_dialogs.h"
 
 namespace vettora {

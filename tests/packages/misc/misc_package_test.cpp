@@ -11,7 +11,7 @@
 #include "engine/user_functions.h"
 #include "functions/user_package.h"
 #include "matching/rule.h"
-#include "misc/misc_test_util.h"
+#include "misc_test_util.h"
 #include "packages/misc/messages.h"
 #include "values/format.h"
 

@@ -1,8 +1,7 @@
 #pragma once
 // The fixture of the miscellaneous-package tests: an engine with its
 // default packages and parser, each print-out call collected, and short
-// ways to evaluate a call or run a text. Text goes through the engine's
-// parser interface only.
+// ways to evaluate a call or run a text.
 
 #include <gtest/gtest.h>
 
@@ -10,6 +9,7 @@
 #include <vector>
 
 #include "engine/inference_engine.h"
+#include "language/vorlan_engine_parser.h"
 #include "values/value.h"
 
 namespace vettora::testing {
@@ -23,7 +23,9 @@ class MiscTest : public ::testing::Test {
     };
   }
 
-  IIEValue Eval(const std::string& text) { return Engine.EvaluateFunCall(text); }
+  IIEValue Eval(const std::string& text) {
+    return dynamic_cast<TVorlanEngineParser&>(Engine.Parser()).EvaluateFunCall(text);
+  }
   std::string Text(const std::string& text) { return Eval(text)->AsString(); }
 
   // Runs commands and constructs; the error text, or "" without one.
