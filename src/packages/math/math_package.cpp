@@ -48,9 +48,10 @@ IIEValue TRandomFunction::Execute(TFunctionCall& call, TIEContext& context) {
   if (count >= 1) high = call.EvaluateArgument(count - 1, context)->AsInteger();
   // No integer can be drawn below a bound of zero or less.
   if (high <= 0) throw EIEException(FormatMessage(kRandomBoundNotPositive, {FunctionName(), high}));
-  int64_t result = int64_t(low) + FRandom->Next(high);
-  if (result > INT32_MAX) throw EIEException(FormatMessage(kIntegerOverflow, {FunctionName()}));
-  return MakeInteger(int32_t(result));
+  // The whole range must fit, so that the error never depends on the draw.
+  if (int64_t(low) + high - 1 > INT32_MAX)
+    throw EIEException(FormatMessage(kIntegerOverflow, {FunctionName()}));
+  return MakeInteger(int32_t(int64_t(low) + FRandom->Next(high)));
 }
 
 // ---- randomize ----------------------------------------------------------------
