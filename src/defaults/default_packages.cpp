@@ -7,6 +7,7 @@
 #include "packages/business/business_package.h"
 #include "packages/fuzzy_logic/fuzzy_logic_package.h"
 #include "packages/math/math_package.h"
+#include "packages/misc/misc_package.h"
 #include "packages/object/object_package.h"
 #include "packages/predicate/predicate_package.h"
 #include "packages/standard/standard_package.h"
@@ -34,7 +35,7 @@ TUserPackage* CreateDefaultPackage(TFunctionPackage package, TInferenceEngine& e
     case pFuzzyLogic:
       return NewPackage<TFuzzyLogicPackage>(&engine);
     case pMiscellaneous:
-      break;
+      return NewPackage<TMiscPackage>(&engine);
   }
   return nullptr;
 }

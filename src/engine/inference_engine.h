@@ -30,6 +30,7 @@
 #include "engine/engine_parser.h"
 #include "engine/host_runtime.h"
 #include "engine/text_line.h"
+#include "engine/user_dialogs.h"
 #include "functions/duplicate_constructs.h"
 #include "functions/function_package.h"
 #include "functions/reasoner.h"
@@ -199,6 +200,14 @@ class TInferenceEngine : public TComponent,
   // OnPrintOut, a known name to its stream, any other to OnPrintOut; with
   // no handler for such a name, "Function is unimplemented or unassigned".
   void PrintOut(const std::string& outId, const std::string& text) override;
+
+  // ---- Dialogs with the user (input-box, message-dlg, ...).
+  // The current implementation; the engine does not own it. Null restores
+  // the engine's own, which cancels every dialog.
+  [[nodiscard]] TUserDialogs& UserDialogs() const { return *FUserDialogs; }
+  void SetUserDialogs(TUserDialogs* dialogs) {
+    FUserDialogs = dialogs != nullptr ? dialogs : &FNoUserDialogs;
+  }
 
   // ---- Input, batch and capture.
   // The next line of a named stream ("" at its end), else of a running
@@ -490,6 +499,8 @@ class TInferenceEngine : public TComponent,
   TPackageFactory FPackageFactory;
   std::unique_ptr<THostRuntime> FHostRuntime;  // made on first use
   std::unique_ptr<IEngineParser> FParser;
+  TNoUserDialogs FNoUserDialogs;
+  TUserDialogs* FUserDialogs = &FNoUserDialogs;
   float FVersion = 2.0f;
 
   // Owned collections, made in this order by the constructor.

@@ -67,13 +67,18 @@ std::string MessageLine(const std::string& message) {
 }  // namespace
 
 TConsole::TConsole(IConsoleOutput& output, TStream& input)
-    : FOutput(output), FEngine(std::make_unique<TInferenceEngine>()), FInput(&input) {
+    : FOutput(output),
+      FEngine(std::make_unique<TInferenceEngine>()),
+      FInput(&input),
+      FDialogs([this](const std::string& text) { Print(text); },
+               [this](std::string& line) { return ReadAnswerLine(line); }) {
   // The console reads item by item, so it keeps the rule-language parser
   // it gives its engine.
   auto parser = std::make_unique<TVorlanEngineParser>(*FEngine);
   FParser = parser.get();
   FEngine->SetParser(std::move(parser));
   FInput.SetEngine(FEngine.get());
+  FEngine->SetUserDialogs(&FDialogs);
   FEngine->OnPrintOut = [this](TObject&, const std::string&, const std::string& text) {
     Print(text);
   };
@@ -91,6 +96,7 @@ TConsole::~TConsole() {
   FEngine->OnPrintOut = nullptr;
   FEngine->OnReadLine = nullptr;
   FEngine->OnReadToken = nullptr;
+  FEngine->SetUserDialogs(nullptr);
 }
 
 TIEVorlanParser& TConsole::Parser() { return FParser->Parser(); }
@@ -181,6 +187,13 @@ void TConsole::ReportError(const std::string& message) {
 std::string TConsole::ReadInputLine() {
   FOutput.Flush();
   return FInput.ReadLine();
+}
+
+bool TConsole::ReadAnswerLine(std::string& line) {
+  FOutput.Flush();
+  if (FInput.AtEnd()) return false;
+  line = FInput.ReadLine();
+  return true;
 }
 
 // A token and, like `read` on a named stream, the rest of its line: input

@@ -19,6 +19,7 @@
 #include "language/vorlan_parser.h"
 #include "reader/vorlan_stream.h"
 #include "shell/console_output.h"
+#include "shell/console_user_dialogs.h"
 #include "shell/line_end_filter.h"
 
 namespace vettora {
@@ -63,6 +64,8 @@ class TConsole {
   void Print(const std::string& text);
   void ReportError(const std::string& message);
   [[nodiscard]] std::string ReadInputLine();
+  // The next input line for a dialog's answer; false at the end of input.
+  bool ReadAnswerLine(std::string& line);
   [[nodiscard]] IStreamToken ReadInputToken();
   [[nodiscard]] TIEVorlanParser& Parser();
 
@@ -73,6 +76,8 @@ class TConsole {
   // The input as tokens, bound to the engine for anonymous variable names.
   TIEVorlanStream FInput;
   TLineEndFilter FLineEnds;
+  // The engine's dialogs ask on this console.
+  TConsoleUserDialogs FDialogs;
   int32_t FFailures = 0;
   bool FUnreadable = false;
   bool FAborted = false;

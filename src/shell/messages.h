@@ -28,6 +28,8 @@ inline constexpr const char* kShellBanner =
     "Vettora %s -- rule-language console. (exit) or Ctrl-D leaves.\n";
 inline constexpr const char* kShellPrompt = "Vettora> ";
 inline constexpr const char* kShellContinuePrompt = "     ...> ";
+// A message box's answer that names none of its buttons.
+inline constexpr const char* kShellDialogAnswer = "Please answer one of %s\n";
 
 // Option errors (each followed by a hint to --help).
 inline constexpr const char* kShellMissingArgument = "option %s needs an argument";
