@@ -11,6 +11,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/applicant.h"
 #include "app/stored_form.h"
@@ -28,6 +29,8 @@ class TAssessment {
 
   [[nodiscard]] TInferenceEngine& Engine() const;
   [[nodiscard]] TFactSet& FactSet() const;
+  // Every component of the form, in creation order.
+  [[nodiscard]] std::vector<TComponent*> Components() const { return FForm.Components(); }
 
   // Resets the engine, asserts the applicant fact built from `applicant`
   // and runs the engine to the end.

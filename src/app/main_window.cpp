@@ -14,6 +14,8 @@
 #include "app/assessment_trace.h"
 #include "app/evaluation_file.h"
 #include "app/messages.h"
+#include "app/qt_host_runtime.h"
+#include "app/qt_user_dialogs.h"
 #include "app/radio_group.h"
 #include "app/window_prompts.h"
 #include "engine/fact_set.h"
@@ -50,10 +52,27 @@ TMainWindow::TMainWindow(QWidget* parent)
   handlers.RuleFireEvents["Rule2Fire"] = [this](TObject&, TIEContext& c) { Rule2Fire(c); };
   FAssessment = std::make_unique<TAssessment>(WindowStoredForm(), handlers);
   FTrace = std::make_unique<TAssessmentTrace>(FAssessment->Engine());
+  SetUpRuntime();
   FormCreate();
 }
 
-TMainWindow::~TMainWindow() = default;
+// The engine must not reach the dialogs or the widgets while the window
+// is taken apart.
+TMainWindow::~TMainWindow() {
+  TInferenceEngine& engine = FAssessment->Engine();
+  engine.SetUserDialogs(nullptr);
+  engine.SetHostRuntime(nullptr);
+}
+
+// Rules reach the window's widgets and actions by name, next to the form's
+// components, and open their dialogs over the window.
+void TMainWindow::SetUpRuntime() {
+  TInferenceEngine& engine = FAssessment->Engine();
+  FUserDialogs = std::make_unique<TQtUserDialogs>(this);
+  engine.SetUserDialogs(FUserDialogs.get());
+  engine.SetHostRuntime(
+      std::make_unique<TQtHostRuntime>(*this, engine, FAssessment->Components()));
+}
 
 void TMainWindow::SetPrompts(std::unique_ptr<TWindowPrompts> prompts) {
   FPrompts = std::move(prompts);

@@ -25,6 +25,7 @@ class TAssessment;
 class TAssessmentTrace;
 class TIEContext;
 class TRadioGroup;
+class TQtUserDialogs;
 class TWindowPrompts;
 
 class TMainWindow : public QMainWindow {
@@ -46,6 +47,9 @@ class TMainWindow : public QMainWindow {
   // evaluation.
   [[nodiscard]] const QString& FileName() const { return FFileName; }
   void SetPrompts(std::unique_ptr<TWindowPrompts> prompts);
+  // The dialogs the rules open (input-box, message-dlg, ...), installed on
+  // the engine; tests replace their run step.
+  [[nodiscard]] TQtUserDialogs& UserDialogs() const { return *FUserDialogs; }
 
   // ---- Handlers.
   void FormCreate();
@@ -63,6 +67,7 @@ class TMainWindow : public QMainWindow {
  private:
   void SetUpChoices();
   void SetUpActions();
+  void SetUpRuntime();
   void ClearResults();
   void SaveTo(const QString& fileName);
   void ShowWhy();
@@ -73,6 +78,7 @@ class TMainWindow : public QMainWindow {
   TRadioGroup* FMaritalStatus = nullptr;
   std::array<TRadioGroup*, kSkillCount> FRatings{};
   std::unique_ptr<TWindowPrompts> FPrompts;
+  std::unique_ptr<TQtUserDialogs> FUserDialogs;
   std::unique_ptr<TAssessment> FAssessment;
   std::unique_ptr<TAssessmentTrace> FTrace;
   QString FFileName;

@@ -20,6 +20,12 @@ inline constexpr const char* kInstructions =
 inline constexpr const char* kRuleLine = "Rule %d: %s";
 inline constexpr const char* kRuleCommentIndent = "      ";
 
+// The titles of the rules' message boxes, by message type.
+inline constexpr const char* kDialogWarning = "Warning";
+inline constexpr const char* kDialogError = "Error";
+inline constexpr const char* kDialogInformation = "Information";
+inline constexpr const char* kDialogConfirm = "Confirm";
+
 // Evaluation files.
 inline constexpr const char* kEvlCannotOpen = "Cannot open file \"%s\": %s";
 inline constexpr const char* kEvlCannotSave = "Cannot save file \"%s\": %s";

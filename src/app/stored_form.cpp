@@ -57,6 +57,12 @@ TStoredForm::~TStoredForm() {
   while (!FComponents.empty()) FComponents.pop_back();
 }
 
+std::vector<TComponent*> TStoredForm::Components() const {
+  std::vector<TComponent*> list;
+  for (const auto& component : FComponents) list.push_back(component.get());
+  return list;
+}
+
 void TStoredForm::MissingComponent(const std::string& name) { Fail(kFormMissing, {name}); }
 
 TComponent* TStoredForm::Find(const std::string& name) const {

@@ -45,6 +45,8 @@ class TStoredForm {
   // for a damaged form or a stored text that does not parse.
   void Load(std::string_view json, const TFormHandlers& handlers);
 
+  // Every component, in creation order.
+  [[nodiscard]] std::vector<TComponent*> Components() const;
   // The component of that name, or null.
   [[nodiscard]] TComponent* Find(const std::string& name) const;
   // The component of that name and class; "Stored form: component %s is
