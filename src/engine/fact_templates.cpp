@@ -176,7 +176,7 @@ namespace {
 
 // "ATOM, STRING": the kinds a type statement can name, as the editors list
 // them.
-std::string KindList(TIETypes types) {
+std::string TypeWordList(TIETypes types) {
   std::string words = TypeWords(types);
   std::string list;
   for (char c : words) list += c == ' ' ? std::string(", ") : std::string(1, c);
@@ -191,7 +191,7 @@ void AddSlotNode(TTreeNode& parent, const TFactSlot& slot) {
     for (const std::string& line : TrimmedLines(type->AsText()))
       if (!line.empty()) typeNode.Add(line);
   } else {
-    node.Add(prefix + KindList(slot.SlotType()));
+    node.Add(prefix + TypeWordList(slot.SlotType()));
   }
   if (slot.SlotDefault()) node.Add("Default: " + slot.SlotDefault()->AsText());
 }

@@ -25,19 +25,6 @@ IIEValue CopySlotValue(const IIEValue& value) {
 
 namespace {
 
-// "ATOM, STRING, ...": the kinds of a set in ordinal order, upper case,
-// without their "dt" prefix.
-std::string KindWords(TIETypes types) {
-  std::string words;
-  for (int k = 0; k < kTIETypeCount; ++k) {
-    if (!types.Contains(TIEType(k))) continue;
-    if (!words.empty()) words += ", ";
-    for (const char* p = TypeName(TIEType(k)) + 2; *p; ++p)
-      words += char(std::toupper(static_cast<unsigned char>(*p)));
-  }
-  return words;
-}
-
 // A fresh value of one kind with its empty or zero content.
 IIEValue EmptyValueOf(TIEType kind) {
   IIEValue v = MakeRef<TIEValue>();
@@ -186,14 +173,14 @@ std::string TFactSlot::KindErrorText(const TIEValue& value) const {
   TIEType kind = value.DType();
   if (!FSlotType.Contains(kind)) {
     if (kAlwaysAdmittedTypes.Contains(kind)) return "";
-    return FormatMessage(kSlotNotAType, {KindWords(FSlotType), value.AsText(), TypeName(kind)});
+    return FormatMessage(kSlotNotAType, {KindList(FSlotType), value.AsText(), TypeName(kind)});
   }
   if (kind != dtList) return "";
   for (const IIEValue& element : *value.AsList()) {
     TIEType elementKind = element ? element->DType() : dtNone;
     if (FSlotType.Contains(elementKind) || kListElementTypes.Contains(elementKind)) continue;
     std::string found = std::string(TypeName(elementKind)) + " (" + element->AsText() + ")";
-    return FormatMessage(kSlotNotAType, {KindWords(FSlotType), value.AsText(), found});
+    return FormatMessage(kSlotNotAType, {KindList(FSlotType), value.AsText(), found});
   }
   return "";
 }

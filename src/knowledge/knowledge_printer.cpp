@@ -105,4 +105,15 @@ std::string TypeWords(TIETypes types) {
   return words;
 }
 
+std::string KindList(TIETypes types) {
+  std::string words;
+  for (int k = 0; k < kTIETypeCount; ++k) {
+    if (!types.Contains(TIEType(k))) continue;
+    if (!words.empty()) words += ", ";
+    for (const char* p = TypeName(TIEType(k)) + 2; *p; ++p)
+      words += char(std::toupper(static_cast<unsigned char>(*p)));
+  }
+  return words;
+}
+
 }  // namespace vettora

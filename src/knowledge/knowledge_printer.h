@@ -33,4 +33,8 @@ using TValueTextFunction = std::function<std::string(const IIEValue& value)>;
 // (none, variables, calls, lists, slots, singletons) are left out.
 [[nodiscard]] std::string TypeWords(TIETypes types);
 
+// "ATOM, STRING, ...": every kind of the set in ordinal order, upper case,
+// without its "dt" prefix, as messages about slot types name them.
+[[nodiscard]] std::string KindList(TIETypes types);
+
 }  // namespace vettora

@@ -8,6 +8,7 @@
 #include "engine/messages.h"
 #include "functions/function_call.h"
 #include "fuzzy/fuzzy_expression.h"
+#include "knowledge/knowledge_printer.h"
 #include "knowledge/messages.h"
 #include "language/vorlan_parser.h"
 #include "matching/context.h"
@@ -33,18 +34,6 @@ bool IsConstantOrVariable(int32_t kind) {
 // Kinds a static check lets pass: they are known only once evaluated.
 bool PassesUnchecked(TIEType kind) {
   return kind == dtNone || kind == dtVariable || kind == dtFunCall || kind == dtMultiVariable;
-}
-
-// "ATOM, STRING, ...": the kinds of a set in ordinal order.
-std::string KindList(TIETypes types) {
-  std::string words;
-  for (int k = 0; k < kTIETypeCount; ++k) {
-    if (!types.Contains(TIEType(k))) continue;
-    if (!words.empty()) words += ", ";
-    for (const char* p = TypeName(TIEType(k)) + 2; *p; ++p)
-      words += char(std::toupper(static_cast<unsigned char>(*p)));
-  }
-  return words;
 }
 
 // A multifield with a variable or call among its elements.
@@ -206,8 +195,8 @@ IIEValue TIEVorlanParser::CheckedSlotValue(IIEValue value, TIETypes types,
 // when the fact is asserted.
 IIEValue TIEVorlanParser::ParseFactSlotValue(const TFactSlot& slot) {
   IIEValue value = ParseSlotValue(slot.SlotType(), slot.ExtendedTypeInfo(), slot.Name());
-  if (!StaticTypeChecks() || !value || PassesUnchecked(value->DType()) || HoldsUnevaluated(*value) ||
-      slot.Admits(value))
+  if (!StaticTypeChecks() || !value || PassesUnchecked(value->DType()) ||
+      HoldsUnevaluated(*value) || slot.Admits(value))
     return value;
   if (value->DType() == dtInteger && slot.SlotType().Contains(dtFloat))
     return MakeFloat(value->AsInteger());
