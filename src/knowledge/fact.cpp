@@ -88,7 +88,7 @@ void TFact::SetSlotValue(std::string_view name, IIEValue value) {
   StoreAt(position, CheckedValue(*FLayout->Slot(position), std::move(value)));
 }
 
-const IIEValue& TFact::ValueAt(int32_t position) const {
+const IIEValue& TFact::ValueAtSlow(int32_t position) const {
   static const IIEValue kNone;
   if (!FTemplate) return kNone;
   Sync();

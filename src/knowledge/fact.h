@@ -57,7 +57,13 @@ class TFact : public TFactBase {
   // By position in the template's sorted slot order: the stored value, or
   // the slot's default (not stored) when there is none. Never raises for a
   // position below the template's SlotCount.
-  [[nodiscard]] const IIEValue& ValueAt(int32_t position) const;
+  [[nodiscard]] const IIEValue& ValueAt(int32_t position) const {
+    // The join loop reads slots this way: a stored value of an up-to-date
+    // fact is answered inline, everything else by the full path.
+    if (FTemplate && FTemplate->Layout() == FLayout && uint32_t(position) < FValues.size())
+      if (const IIEValue& value = FValues[size_t(position)]) return value;
+    return ValueAtSlow(position);
+  }
   // Stores at a position, with the checks and conversions of SetSlotValue.
   void SetValueAt(int32_t position, IIEValue value);
   // Stores at a position without any check, for values already known to
@@ -113,6 +119,7 @@ class TFact : public TFactBase {
 
   // Re-maps the values when the template's layout has changed.
   void Sync() const;
+  [[nodiscard]] const IIEValue& ValueAtSlow(int32_t position) const;
   [[nodiscard]] int32_t PositionOf(std::string_view name) const;
   // Stores without checks; an empty handle stores an empty value.
   void StoreAt(int32_t position, IIEValue value);

@@ -18,16 +18,35 @@ namespace vettora {
 
 namespace {
 
-// A value that may be Equal to values with other hash codes: a fuzzy value
-// matches by degree, and a list compares its elements with Equals.
-bool IsInexact(const TIEValue* value) {
-  if (!value) return false;
-  if (value->DType() == dtFuzzy) return true;
-  if (value->DType() != dtList) return false;
-  for (const IIEValue& item : *value->AsList())
-    if (item && item->DType() == dtFuzzy) return true;
-  return false;
+// An equality test between values rather than fact addresses: memories can
+// be keyed on its values.
+bool IsKeyTest(const TIEJoinTest* test) {
+  return test && test->SlotTestType() == sttEquals && !test->ComparesAddress();
 }
+
+// The tokens one activation passes on, collected first so that nothing is
+// passed on while a memory is being walked. The node lends out one buffer,
+// so a steady stream of activations allocates none; a nested activation of
+// the same node works in a fresh one.
+class TOutTokens {
+ public:
+  explicit TOutTokens(std::vector<IReteToken>& spare) : FSpare(spare), FTokens(std::move(spare)) {
+    FTokens.clear();
+  }
+  ~TOutTokens() {
+    FTokens.clear();
+    FSpare = std::move(FTokens);
+  }
+  TOutTokens(const TOutTokens&) = delete;
+  TOutTokens& operator=(const TOutTokens&) = delete;
+
+  void Add(IReteToken token) { FTokens.push_back(std::move(token)); }
+  [[nodiscard]] const std::vector<IReteToken>& Tokens() const { return FTokens; }
+
+ private:
+  std::vector<IReteToken>& FSpare;
+  std::vector<IReteToken> FTokens;
+};
 
 int32_t ExtendedHash(int32_t hash, int32_t id) {
   return int32_t(uint32_t(hash) * 8u + uint32_t(id));
@@ -63,9 +82,7 @@ void TJoinNode::ChooseHashKey() {
   if (FChained) return;
   auto pick = [&](TJoinTestType type) -> int32_t {
     for (size_t i = 0; i < FJoinTests.size(); ++i)
-      if (FJoinTests[i] && FJoinTests[i]->JoinTestType() == type &&
-          FJoinTests[i]->SlotTestType() == sttEquals && !FJoinTests[i]->ComparesAddress())
-        return int32_t(i);
+      if (IsKeyTest(FJoinTests[i]) && FJoinTests[i]->JoinTestType() == type) return int32_t(i);
     return -1;
   };
   int32_t at = pick(tstSlot);
@@ -87,6 +104,11 @@ void TJoinNode::EnsureMemories() {
     left.SubIndex = FKey->LeftSubIndex();
     right.SlotName = FKey->RightIndex();
     right.SubIndex = FKey->RightSubIndex();
+    for (const TIEJoinTest* test : FJoinTests)
+      if (test != FKey && IsKeyTest(test)) {
+        left.More.push_back({test->TokenIndex(), test->LeftIndex(), test->LeftSubIndex()});
+        right.More.push_back({0, test->RightIndex(), test->RightSubIndex()});
+      }
   } else {
     left.UseTokenHash = true;
     right.UseTokenHash = FChained;
@@ -95,34 +117,34 @@ void TJoinNode::EnsureMemories() {
   FRight = std::make_unique<TIETokenTree>(FBucketCount, right);
 }
 
-// The key under which a left token's matches are filed in the right memory.
-int32_t TJoinNode::LeftKey(const TIEToken& left, bool& inexact) const {
-  inexact = false;
-  if (FChained) return ExtendedHash(left.Hash(), Rete()->Engine()->NotOrTestFact()->ID());
-  if (!FKey) return left.Hash();
-  IIEValue value = FKey->LeftValue(left);
-  inexact = IsInexact(value.Get());
-  return value ? int32_t(value->HashCode()) : 0;
+// The keys under which a left token's matches are filed in the right memory.
+TTokenKeys TJoinNode::LeftKeys(const TIEToken& left) const {
+  TTokenKeys keys;
+  if (FChained) {
+    keys.Key = keys.Probe = ExtendedHash(left.Hash(), Rete()->Engine()->NotOrTestFact()->ID());
+    return keys;
+  }
+  return FLeft->KeysOf(left);
 }
 
-// The key under which a right token's matches are filed in the left memory.
-int32_t TJoinNode::RightKey(const TIEToken& right, bool& inexact) const {
-  inexact = false;
-  if (FChained) return right.Parent() ? right.Parent()->Hash() : 0;
-  if (!FKey) return right.Hash();
-  IIEValue value = right.Fact() ? FKey->RightValue(*right.Fact()) : nullptr;
-  inexact = IsInexact(value.Get());
-  return value ? int32_t(value->HashCode()) : 0;
+// The keys under which a right token's matches are filed in the left memory.
+TTokenKeys TJoinNode::RightKeys(const TIEToken& right) const {
+  TTokenKeys keys;
+  if (FChained) {
+    keys.Key = keys.Probe = right.Parent() ? right.Parent()->Hash() : 0;
+    return keys;
+  }
+  return FRight->KeysOf(right);
 }
 
 template <class F>
-void TJoinNode::Probe(const TIETokenTree& memory, int32_t key, bool inexact, F&& visit) const {
+void TJoinNode::Probe(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit) const {
   if (!FKey && !FChained) {
     memory.ForEach(visit);
-  } else if (inexact || FInexactSeen) {
-    memory.ForEachInBucket(memory.BucketIndex(key), visit);
+  } else if (keys.Inexact || FInexactSeen) {
+    memory.ForEachInBucket(memory.BucketIndex(keys.Key), visit);
   } else {
-    memory.ForEachWithKey(key, visit);
+    memory.ForEachWithKey(keys.Probe, visit);
   }
 }
 
@@ -188,43 +210,42 @@ void TJoinNode::RightActivate(const IReteToken& token) {
 }
 
 void TJoinNode::JoinLeft(const IReteToken& left, bool removal) {
-  std::vector<IReteToken> out;
-  bool inexact = false;
-  int32_t key = LeftKey(*left, inexact);
-  if (inexact && !removal) FInexactSeen = true;
+  TOutTokens out(FSpareOut);
+  TTokenKeys keys = LeftKeys(*left);
+  if (keys.Inexact && !removal) FInexactSeen = true;
   bool done = false;
-  Probe(*FRight, key, inexact, [&](const IReteToken& right) {
+  Probe(*FRight, keys, [&](const IReteToken& right) {
     if (done || !RightMatches(left, right)) return;
     IReteToken joined = TIEToken::Extend(left, right->Fact());
     joined->SetStrength(std::min(left->Strength(), right->Strength()));
     if (!removal) ++FMatchCount;
-    out.push_back(std::move(joined));
+    out.Add(std::move(joined));
     if (FUnique && !removal) done = true;
   });
-  for (const IReteToken& t : out) PassOn(t);
+  for (const IReteToken& t : out.Tokens()) PassOn(t);
 }
 
 void TJoinNode::JoinRight(const IReteToken& right) {
-  bool inexact = false;
-  int32_t key = RightKey(*right, inexact);
-  if (inexact && right->Tag() != taRemove) FInexactSeen = true;
-  std::vector<IReteToken> out;
-  Probe(*FLeft, key, inexact, [&](const IReteToken& left) {
+  TTokenKeys keys = RightKeys(*right);
+  if (keys.Inexact && right->Tag() != taRemove) FInexactSeen = true;
+  TOutTokens out(FSpareOut);
+  Probe(*FLeft, keys, [&](const IReteToken& left) {
     if (!RightMatches(left, right)) return;
     IReteToken joined = TIEToken::Extend(left, right->Fact());
     joined->SetTag(right->Tag());
     joined->SetStrength(std::min(left->Strength(), right->Strength()));
-    out.push_back(std::move(joined));
+    out.Add(std::move(joined));
   });
-  for (const IReteToken& t : out) PassOn(t);
+  for (const IReteToken& t : out.Tokens()) PassOn(t);
 }
 
 template <class F>
-bool TJoinNode::FindNewestFirst(const TIETokenTree& memory, int32_t key, bool inexact,
+bool TJoinNode::FindNewestFirst(const TIETokenTree& memory, const TTokenKeys& keys,
                                 F&& visit) const {
   if (!FKey && !FChained) return memory.FindNewestFirst(visit);
-  if (inexact || FInexactSeen) return memory.FindInBucketNewestFirst(memory.BucketIndex(key), visit);
-  return memory.FindWithKeyNewestFirst(key, visit);
+  if (keys.Inexact || FInexactSeen)
+    return memory.FindInBucketNewestFirst(memory.BucketIndex(keys.Key), visit);
+  return memory.FindWithKeyNewestFirst(keys.Probe, visit);
 }
 
 bool TJoinNode::FindBlocker(const IReteToken& left) {
@@ -233,13 +254,12 @@ bool TJoinNode::FindBlocker(const IReteToken& left) {
   uint64_t skipUpTo = blocked.SearchedUpTo();
   blocked.ClearBlocker();
   if (FRight->Count() == 0) return false;
-  bool inexact = false;
-  int32_t key = LeftKey(*left, inexact);
-  if (inexact) FInexactSeen = true;
+  TTokenKeys keys = LeftKeys(*left);
+  if (keys.Inexact) FInexactSeen = true;
   // A bucket holds tokens of other keys that a keyed search never tested.
-  if (inexact || FInexactSeen) skipUpTo = 0;
+  if (FInexactSeen) skipUpTo = 0;
   uint64_t newest = FRight->LastSequence();
-  return FindNewestFirst(*FRight, key, inexact, [&](const IReteToken& right, uint64_t number) {
+  return FindNewestFirst(*FRight, keys, [&](const IReteToken& right, uint64_t number) {
     if ((number > skipAbove && number <= skipUpTo) || !RightMatches(left, right)) return false;
     blocked.SetBlocker(right, number, newest);
     return true;
@@ -267,33 +287,30 @@ void TJoinNode::RemoveNegatedLeft(const IReteToken& left) {
 void TJoinNode::JoinRightNegated(const IReteToken& right, const IReteToken& stored) {
   const IFact& placeholder = Rete()->Engine()->NotOrTestFact();
   bool adding = right->Tag() != taRemove;
-  bool inexact = false;
-  int32_t key = RightKey(*right, inexact);
-  if (inexact && adding) FInexactSeen = true;
+  TTokenKeys keys = RightKeys(*right);
+  if (keys.Inexact && adding) FInexactSeen = true;
   uint64_t number = FRight->LastSequence();
-  std::vector<IReteToken> out;
-  Probe(*FLeft, key, inexact, [&](const IReteToken& left) {
+  TOutTokens out(FSpareOut);
+  Probe(*FLeft, keys, [&](const IReteToken& left) {
     auto& blocked = static_cast<TBlockedToken&>(*left);
     if (adding) {
       if (blocked.Blocker() || !RightMatches(left, right)) return;
       blocked.SetBlocker(stored, number, number);
       IReteToken retract = TIEToken::Extend(left, placeholder);
       retract->SetTag(taRemove);
-      out.push_back(std::move(retract));
+      out.Add(std::move(retract));
     } else if (blocked.Blocker() == stored && !FindBlocker(left)) {
-      out.push_back(TIEToken::Extend(left, placeholder));
+      out.Add(TIEToken::Extend(left, placeholder));
     }
   });
-  for (const IReteToken& t : out) PassOn(t);
+  for (const IReteToken& t : out.Tokens()) PassOn(t);
 }
 
 void TJoinNode::CountBlockers() {
   if (!FNegated || !FLeft) return;
   FLeft->ForEach([&](const IReteToken& left) {
     int32_t count = 0;
-    bool inexact = false;
-    int32_t key = LeftKey(*left, inexact);
-    Probe(*FRight, key, inexact, [&](const IReteToken& right) {
+    Probe(*FRight, LeftKeys(*left), [&](const IReteToken& right) {
       if (RightMatches(left, right)) ++count;
     });
     left->SetNegatedCount(count);

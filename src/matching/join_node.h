@@ -1,9 +1,10 @@
 #pragma once
 // TJoinNode: a beta node joining partial matches (left input) with facts of
 // one pattern (right input). Both inputs are remembered in token memories
-// hashed on the node's key -- the first equality test between whole slots
-// (else between elements) -- so a probe visits only the tokens filed under
-// the probing key, in the order they were stored.
+// bucketed on the node's key -- the first equality test between whole slots
+// (else between elements) -- and indexed on all its equality tests, so a
+// probe visits only the tokens that agree on every compared value, in the
+// order they were stored.
 //
 // A negated join passes a partial match on, extended by the engine's
 // placeholder fact, while no right fact matches it. It stops at the first
@@ -87,14 +88,15 @@ class TJoinNode : public TTestNode {
   // The right fact a right token contributes, and whether it matches the
   // partial match.
   [[nodiscard]] bool RightMatches(const IReteToken& left, const IReteToken& right);
-  // Visits the tokens of `memory` that may match a token keyed `key`
-  // (`inexact`: the probing value may equal values of other keys).
+  // Visits the tokens of `memory` that may match a token of these keys.
   template <class F>
-  void Probe(const TIETokenTree& memory, int32_t key, bool inexact, F&& visit) const;
+  void Probe(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit) const;
   template <class F>
-  bool FindNewestFirst(const TIETokenTree& memory, int32_t key, bool inexact, F&& visit) const;
-  [[nodiscard]] int32_t LeftKey(const TIEToken& left, bool& inexact) const;
-  [[nodiscard]] int32_t RightKey(const TIEToken& right, bool& inexact) const;
+  bool FindNewestFirst(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit) const;
+  // The keys a left token's matches are filed under in the right memory,
+  // and a right token's in the left one.
+  [[nodiscard]] TTokenKeys LeftKeys(const TIEToken& left) const;
+  [[nodiscard]] TTokenKeys RightKeys(const TIEToken& right) const;
   void ConsiderGoal(const IReteToken& left);
   [[nodiscard]] IIEValue GoalValue(const TIEPatternMatchTest& test, const IReteToken& left) const;
 
@@ -111,6 +113,7 @@ class TJoinNode : public TTestNode {
   bool FInexactSeen = false;
   std::unique_ptr<TIETokenTree> FLeft;
   std::unique_ptr<TIETokenTree> FRight;
+  std::vector<IReteToken> FSpareOut;  // the buffer activations collect into
   std::unique_ptr<TIEPattern> FBackward;
   TRule* FBackwardRule = nullptr;  // not owned; only read while attaching
   std::unordered_map<std::string, TBindingInfo> FBackwardBindings;

@@ -11,8 +11,8 @@ namespace {
 
 // The compared value of `fact`: the fact itself as a fact id for the
 // pattern's own address ("?f <- (...)"), else its slot or slot element.
-IIEValue ValueOf(const TSlotRef& slot, int32_t subIndex, const TFact& fact) {
-  if (slot.Name() == kPatternSlot) return MakeRef<TIEValue>(fact.ID(), dtFactId);
+IIEValue ValueOf(bool address, const TSlotRef& slot, int32_t subIndex, const TFact& fact) {
+  if (address) return MakeRef<TIEValue>(fact.ID(), dtFactId);
   return IIEValue(const_cast<TIEValue*>(ElementOf(slot.ValueIn(fact), subIndex)));
 }
 
@@ -25,6 +25,8 @@ const char* JoinTestTypeName(TJoinTestType type) {
 TIEJoinTest::TIEJoinTest(TSlotTestType type, int32_t tokenIndex, std::string leftSlot,
                          int32_t leftSubIndex, std::string rightSlot, int32_t rightSubIndex)
     : TIESlotTest(type),
+      FLeftAddress(leftSlot == kPatternSlot),
+      FRightAddress(rightSlot == kPatternSlot),
       FTokenIndex(tokenIndex),
       FLeft(std::move(leftSlot)),
       FLeftSubIndex(leftSubIndex),
@@ -33,26 +35,34 @@ TIEJoinTest::TIEJoinTest(TSlotTestType type, int32_t tokenIndex, std::string lef
       FJoinTestType(leftSubIndex == -1 && rightSubIndex == -1 ? tstSlot : tstMultiSlot) {}
 
 bool TIEJoinTest::ComparesAddress() const {
-  return FLeft.Name() == kPatternSlot || FRight.Name() == kPatternSlot;
+  return FLeftAddress || FRightAddress;
 }
 
 IIEValue TIEJoinTest::RightValue(const TFact& right) const {
-  return ValueOf(FRight, FRightSubIndex, right);
+  return ValueOf(FRightAddress, FRight, FRightSubIndex, right);
 }
 
 IIEValue TIEJoinTest::LeftValue(const TIEToken& left) const {
   if (FTokenIndex >= left.Count()) return nullptr;
   const TFact* fact = left.FactAt(FTokenIndex).Get();
-  return fact ? ValueOf(FLeft, FLeftSubIndex, *fact) : nullptr;
+  return fact ? ValueOf(FLeftAddress, FLeft, FLeftSubIndex, *fact) : nullptr;
 }
 
 bool TIEJoinTest::Matches(const TIEToken& left, const TFact& right) const {
   if (FTokenIndex >= left.Count()) return true;
   const TFact* fact = left.FactAt(FTokenIndex).Get();
   if (!fact) return true;
-  IIEValue l = ValueOf(FLeft, FLeftSubIndex, *fact);
-  IIEValue r = RightValue(right);
-  bool equal = l && r && l->Equals(r.Get());
+  bool equal;
+  if (FLeftAddress || FRightAddress) {
+    IIEValue l = ValueOf(FLeftAddress, FLeft, FLeftSubIndex, *fact);
+    IIEValue r = RightValue(right);
+    equal = l && r && l->Equals(r.Get());
+  } else {
+    // Slot against slot: the stored values themselves, no counted copies.
+    const TIEValue* l = ElementOf(FLeft.ValueIn(*fact), FLeftSubIndex);
+    const TIEValue* r = ElementOf(FRight.ValueIn(right), FRightSubIndex);
+    equal = l && r && l->Equals(r);
+  }
   return equal == (SlotTestType() == sttEquals);
 }
 

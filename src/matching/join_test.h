@@ -52,6 +52,10 @@ class TIEJoinTest : public TIESlotTest {
   [[nodiscard]] std::unique_ptr<TIESlotTest> CloneTest() const override;
 
  private:
+  // Whether each side is the fact's address rather than a slot; fixed when
+  // the test is made, so the join loop compares no names.
+  bool FLeftAddress;
+  bool FRightAddress;
   int32_t FTokenIndex;
   TSlotRef FLeft;
   int32_t FLeftSubIndex;

@@ -14,6 +14,9 @@ namespace vettora {
 TIETokenTree::TIETokenTree(int32_t bucketCount, TTokenKeyConfig config)
     : FConfig(std::move(config)), FLow(bucketCount + 1) {
   if (bucketCount < 1) throw EIEException(FormatMessage(kTokenTreeBuckets, {bucketCount}));
+  FFirst = {FConfig.FactIndex, TSlotRef(FConfig.SlotName), FConfig.SubIndex};
+  for (const TTokenKeyPart& part : FConfig.More)
+    FMore.push_back({part.FactIndex, TSlotRef(part.SlotName), part.SubIndex});
   FBuckets.resize(size_t(bucketCount));
 }
 
@@ -26,19 +29,44 @@ TIETokenTree::~TIETokenTree() {
   }
 }
 
-int32_t TIETokenTree::KeyOf(const TIEToken& token) const {
-  if (FConfig.UseTokenHash) return token.Hash();
-  TFact* fact = token.FactAt(FConfig.FactIndex).Get();
+namespace {
+
+// A value that may be Equal to values with other hash codes: a fuzzy value
+// matches by degree, and a list compares its elements with Equals.
+bool IsInexact(const TIEValue* value) {
+  if (!value) return false;
+  if (value->DType() == dtFuzzy) return true;
+  if (value->DType() != dtList) return false;
+  for (const IIEValue& item : *value->AsList())
+    if (item && item->DType() == dtFuzzy) return true;
+  return false;
+}
+
+}  // namespace
+
+int32_t TIETokenTree::PartHash(const TPartRef& part, const TIEToken& token, bool& inexact) {
+  if (part.FactIndex >= token.Count()) return 0;
+  const TFact* fact = token.FactAt(part.FactIndex).Get();
   if (!fact) return 0;
-  if (FConfig.SlotName.empty()) return fact->ID();
-  IIEValue value;
-  if (!fact->FindSlotValue(FConfig.SlotName, value) || !value) return 0;
-  if (FConfig.SubIndex < 0) return int32_t(value->HashCode());
-  if (value->DType() != dtList) return 0;
-  IValueVector list = value->AsList();
-  if (FConfig.SubIndex >= list->Count()) return 0;
-  const IIEValue& element = list->Items(FConfig.SubIndex);
-  return element ? int32_t(element->HashCode()) : 0;
+  if (part.Slot.Name().empty()) return fact->ID();
+  const TIEValue* value = ElementOf(part.Slot.ValueIn(*fact), part.SubIndex);
+  if (!value) return 0;
+  if (IsInexact(value)) inexact = true;
+  return int32_t(value->HashCode());
+}
+
+TTokenKeys TIETokenTree::KeysOf(const TIEToken& token) const {
+  TTokenKeys keys;
+  if (FConfig.UseTokenHash) {
+    keys.Key = keys.Probe = token.Hash();
+    return keys;
+  }
+  keys.Key = PartHash(FFirst, token, keys.Inexact);
+  auto probe = uint32_t(keys.Key);
+  for (const TPartRef& part : FMore)
+    probe = probe * 31u + uint32_t(PartHash(part, token, keys.Inexact));
+  keys.Probe = int32_t(probe);
+  return keys;
 }
 
 int32_t TIETokenTree::BucketIndex(int32_t key) const {
@@ -63,8 +91,8 @@ TIETokenTree::TEntry* TIETokenTree::FindEqual(const TIEToken& token, int32_t buc
 }
 
 bool TIETokenTree::Add(const IReteToken& token) {
-  int32_t key = KeyOf(*token);
-  int32_t index = BucketIndex(key);
+  TTokenKeys keys = KeysOf(*token);
+  int32_t index = BucketIndex(keys.Key);
   TBucket& bucket = FBuckets[size_t(index)];
   bucket.Exists = true;
   if (index < FLow) FLow = index;
@@ -72,7 +100,8 @@ bool TIETokenTree::Add(const IReteToken& token) {
   if (FindEqual(*token, index)) return false;
   TEntry* e = NewEntry();
   e->Token = token;
-  e->Key = key;
+  e->Key = keys.Key;
+  e->Probe = keys.Probe;
   e->Identity = IdentityOf(*token);
   e->Sequence = ++FSequence;
   Link(e, bucket);
@@ -140,7 +169,7 @@ void TIETokenTree::Link(TEntry* e, TBucket& bucket) {
   bucket.Last = e;
   ++bucket.Count;
 
-  TKeyChain& chain = FByKey[e->Key];
+  TKeyChain& chain = FByKey[e->Probe];
   e->KeyPrev = chain.Last;
   (chain.Last ? chain.Last->KeyNext : chain.First) = e;
   chain.Last = e;
@@ -157,7 +186,7 @@ void TIETokenTree::Unlink(TEntry* e, TBucket& bucket) {
   (e->Next ? e->Next->Prev : bucket.Last) = e->Prev;
   --bucket.Count;
 
-  auto chain = FByKey.find(e->Key);
+  auto chain = FByKey.find(e->Probe);
   (e->KeyPrev ? e->KeyPrev->KeyNext : chain->second.First) = e->KeyNext;
   (e->KeyNext ? e->KeyNext->KeyPrev : chain->second.Last) = e->KeyPrev;
   if (!chain->second.First) FByKey.erase(chain);

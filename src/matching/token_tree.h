@@ -16,19 +16,41 @@
 #include <unordered_map>
 #include <vector>
 
+#include "matching/slot_ref.h"
 #include "matching/token.h"
 
 namespace vettora {
 
+// A value of a token a memory keys on: the slot of the fact at FactIndex,
+// or with a SubIndex that element of the slot's multifield.
+struct TTokenKeyPart {
+  int32_t FactIndex = 0;
+  std::string SlotName;
+  int32_t SubIndex = -1;
+};
+
 // Which key a memory files its tokens under, in this order of precedence:
 // the token's hash; the ID of the fact at FactIndex when no slot is named;
 // the value hash of that fact's slot; with a SubIndex, the value hash of
-// that element of the slot's multifield.
+// that element of the slot's multifield. The key alone places a token in
+// its bucket, so it fixes the printed layout. The values of a join's
+// further equality tests (More) are combined with it into the probe key,
+// under which probes find the tokens that agree on all of them.
 struct TTokenKeyConfig {
   bool UseTokenHash = false;
   int32_t FactIndex = 0;
   std::string SlotName;
   int32_t SubIndex = -1;
+  std::vector<TTokenKeyPart> More;
+};
+
+// A token's keys under a memory's configuration.
+struct TTokenKeys {
+  int32_t Key = 0;    // its bucket's key
+  int32_t Probe = 0;  // the key combined with the further parts
+  // Some value may equal values of other hashes (a fuzzy value, or a list
+  // holding one): a probe must then visit the whole bucket of Key.
+  bool Inexact = false;
 };
 
 class TIETokenTree {
@@ -37,11 +59,12 @@ class TIETokenTree {
   struct TEntry {
     IReteToken Token;
     int32_t Key = 0;
+    int32_t Probe = 0;
     uint64_t Identity = 0;   // hash and last fact ID when filed
     uint64_t Sequence = 0;   // insertion order, for ties within a bucket
     TEntry* Prev = nullptr;  // bucket order
     TEntry* Next = nullptr;
-    TEntry* KeyPrev = nullptr;  // tokens of the same key, in insertion order
+    TEntry* KeyPrev = nullptr;  // tokens of the same probe key, in insertion order
     TEntry* KeyNext = nullptr;
     TEntry* IdPrev = nullptr;  // tokens of the same identity, any order
     TEntry* IdNext = nullptr;
@@ -76,9 +99,10 @@ class TIETokenTree {
   [[nodiscard]] bool AllowNilBucket() const { return FAllowNilBucket; }
   void SetAllowNilBucket(bool allow) { FAllowNilBucket = allow; }
 
-  // The key of `token` under this memory's configuration. A missing fact,
+  // The keys of `token` under this memory's configuration. A missing fact,
   // slot or element keys as 0.
-  [[nodiscard]] int32_t KeyOf(const TIEToken& token) const;
+  [[nodiscard]] TTokenKeys KeysOf(const TIEToken& token) const;
+  [[nodiscard]] int32_t KeyOf(const TIEToken& token) const { return KeysOf(token).Key; }
   // |key| mod bucket count.
   [[nodiscard]] int32_t BucketIndex(int32_t key) const;
 
@@ -100,7 +124,8 @@ class TIETokenTree {
   // given, but nothing else.
   template <class F>
   void ForEachInBucket(int32_t index, F&& visit) const;
-  // Visits the tokens filed under exactly `key`, in insertion order.
+  // Visits the tokens filed under exactly the probe key `key`, in
+  // insertion order.
   template <class F>
   void ForEachWithKey(int32_t key, F&& visit) const;
   // Visits every token, bucket by bucket from the lowest written to the
@@ -128,6 +153,14 @@ class TIETokenTree {
     TEntry* First = nullptr;
     TEntry* Last = nullptr;
   };
+  // A key part resolved to slot positions once per template layout.
+  struct TPartRef {
+    int32_t FactIndex = 0;
+    TSlotRef Slot;
+    int32_t SubIndex = -1;
+  };
+  [[nodiscard]] static int32_t PartHash(const TPartRef& part, const TIEToken& token,
+                                        bool& inexact);
   [[nodiscard]] static uint64_t IdentityOf(const TIEToken& token);
   [[nodiscard]] TEntry* FindEqual(const TIEToken& token, int32_t bucket) const;
   TEntry* NewEntry();
@@ -138,6 +171,8 @@ class TIETokenTree {
   [[nodiscard]] std::string Listing(F&& textOf) const;
 
   TTokenKeyConfig FConfig;
+  TPartRef FFirst;
+  std::vector<TPartRef> FMore;
   std::vector<TBucket> FBuckets;
   std::unordered_map<int32_t, TKeyChain> FByKey;
   std::unordered_map<uint64_t, TEntry*> FById;
