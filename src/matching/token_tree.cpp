@@ -11,23 +11,27 @@
 
 namespace vettora {
 
+namespace {
+
+constexpr int32_t kFirstSlotBits = 3;
+constexpr size_t kFirstSlots = size_t(1) << kFirstSlotBits;
+constexpr size_t kMaxBlock = 256;
+
+}  // namespace
+
 TIETokenTree::TIETokenTree(int32_t bucketCount, TTokenKeyConfig config)
     : FConfig(std::move(config)), FLow(bucketCount + 1) {
   if (bucketCount < 1) throw EIEException(FormatMessage(kTokenTreeBuckets, {bucketCount}));
   FFirst = {FConfig.FactIndex, TSlotRef(FConfig.SlotName), FConfig.SubIndex};
   for (const TTokenKeyPart& part : FConfig.More)
     FMore.push_back({part.FactIndex, TSlotRef(part.SlotName), part.SubIndex});
+  FKeySlots.resize(kFirstSlots);
+  FIdSlots.resize(kFirstSlots);
+  FSlotShift = 64 - kFirstSlotBits;
   FBuckets.resize(size_t(bucketCount));
 }
 
-TIETokenTree::~TIETokenTree() {
-  Clear();
-  while (FFree) {
-    TEntry* next = FFree->Next;
-    delete FFree;
-    FFree = next;
-  }
-}
+TIETokenTree::~TIETokenTree() { Clear(); }
 
 namespace {
 
@@ -78,18 +82,6 @@ uint64_t TIETokenTree::IdentityOf(const TIEToken& token) {
   return (uint64_t(uint32_t(token.Hash())) << 32) | uint32_t(token.LastFactId());
 }
 
-TIETokenTree::TEntry* TIETokenTree::FindEqual(const TIEToken& token, int32_t bucket) const {
-  auto it = FById.find(IdentityOf(token));
-  if (it == FById.end()) return nullptr;
-  // The first equal token of the bucket: the one filed earliest.
-  TEntry* found = nullptr;
-  for (TEntry* e = it->second; e; e = e->IdNext) {
-    if (BucketIndex(e->Key) != bucket || !token.Equals(*e->Token)) continue;
-    if (!found || e->Sequence < found->Sequence) found = e;
-  }
-  return found;
-}
-
 bool TIETokenTree::Add(const IReteToken& token) {
   TTokenKeys keys = KeysOf(*token);
   int32_t index = BucketIndex(keys.Key);
@@ -98,6 +90,7 @@ bool TIETokenTree::Add(const IReteToken& token) {
   if (index < FLow) FLow = index;
   if (index > FHigh) FHigh = index;
   if (FindEqual(*token, index)) return false;
+  if (size_t(FCount) >= FKeySlots.size()) GrowIndexes();
   TEntry* e = NewEntry();
   e->Token = token;
   e->Key = keys.Key;
@@ -134,8 +127,8 @@ void TIETokenTree::Clear() {
     bucket.First = bucket.Last = nullptr;
     bucket.Count = 0;
   }
-  FByKey.clear();
-  FById.clear();
+  std::fill(FKeySlots.begin(), FKeySlots.end(), nullptr);
+  std::fill(FIdSlots.begin(), FIdSlots.end(), nullptr);
   FCount = 0;
   FEmpty = true;
   FLow = BucketCount() + 1;
@@ -150,7 +143,12 @@ const TIETokenTree::TBucket* TIETokenTree::Bucket(int32_t index) {
 }
 
 TIETokenTree::TEntry* TIETokenTree::NewEntry() {
-  if (!FFree) return new TEntry();
+  if (!FFree) {
+    // Blocks grow with the tree, so a small memory stays small.
+    size_t size = std::min<size_t>(kMaxBlock, size_t(4) << std::min<size_t>(FBlocks.size(), 8));
+    FBlocks.push_back(std::make_unique<TEntry[]>(size));
+    for (size_t i = 0; i < size; ++i) FreeEntry(&FBlocks.back()[i]);
+  }
   TEntry* e = FFree;
   FFree = e->Next;
   *e = TEntry();
@@ -168,16 +166,8 @@ void TIETokenTree::Link(TEntry* e, TBucket& bucket) {
   (bucket.Last ? bucket.Last->Next : bucket.First) = e;
   bucket.Last = e;
   ++bucket.Count;
-
-  TKeyChain& chain = FByKey[e->Probe];
-  e->KeyPrev = chain.Last;
-  (chain.Last ? chain.Last->KeyNext : chain.First) = e;
-  chain.Last = e;
-
-  TEntry*& head = FById[e->Identity];
-  e->IdNext = head;
-  if (head) head->IdPrev = e;
-  head = e;
+  LinkKey(e);
+  LinkId(e);
   ++FCount;
 }
 
@@ -185,22 +175,8 @@ void TIETokenTree::Unlink(TEntry* e, TBucket& bucket) {
   (e->Prev ? e->Prev->Next : bucket.First) = e->Next;
   (e->Next ? e->Next->Prev : bucket.Last) = e->Prev;
   --bucket.Count;
-
-  auto chain = FByKey.find(e->Probe);
-  (e->KeyPrev ? e->KeyPrev->KeyNext : chain->second.First) = e->KeyNext;
-  (e->KeyNext ? e->KeyNext->KeyPrev : chain->second.Last) = e->KeyPrev;
-  if (!chain->second.First) FByKey.erase(chain);
-
-  if (e->IdPrev) {
-    e->IdPrev->IdNext = e->IdNext;
-  } else {
-    auto id = FById.find(e->Identity);
-    if (e->IdNext)
-      id->second = e->IdNext;
-    else
-      FById.erase(id);
-  }
-  if (e->IdNext) e->IdNext->IdPrev = e->IdPrev;
+  UnlinkKey(e);
+  UnlinkId(e);
   --FCount;
 }
 

@@ -6,14 +6,16 @@
 // Each bucket keeps its tokens in insertion order, and every visit of a
 // bucket or of the whole memory follows that order. Two secondary indexes
 // keep the hot operations off long buckets without changing any order:
-// tokens by key, so a join probe touches only tokens with the probed key,
-// and tokens by identity (hash and last fact), so Add and Remove find an
-// equal token without scanning.
+// tokens by probe key, so a join probe touches only tokens with the probed
+// key, and tokens by identity (hash and last fact), so Add and Remove find
+// an equal token without scanning. Both are hash tables threaded through
+// the entries themselves, and entries come from blocks the tree recycles,
+// so filing a token allocates nothing once the tree has grown.
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "matching/slot_ref.h"
@@ -58,16 +60,20 @@ class TIETokenTree {
   // One stored token and its links; owned by the tree.
   struct TEntry {
     IReteToken Token;
-    int32_t Key = 0;
-    int32_t Probe = 0;
-    uint64_t Identity = 0;   // hash and last fact ID when filed
-    uint64_t Sequence = 0;   // insertion order, for ties within a bucket
+    int32_t Key = 0;        // the bucket's key
+    int32_t Probe = 0;      // the probe key
+    uint64_t Identity = 0;  // hash and last fact ID when filed
+    uint64_t Sequence = 0;  // insertion order, for ties within a bucket
     TEntry* Prev = nullptr;  // bucket order
     TEntry* Next = nullptr;
     TEntry* KeyPrev = nullptr;  // tokens of the same probe key, in insertion order
     TEntry* KeyNext = nullptr;
-    TEntry* IdPrev = nullptr;  // tokens of the same identity, any order
+    TEntry* IdPrev = nullptr;  // tokens in the same slot of the identity table
     TEntry* IdNext = nullptr;
+    // Kept by the first token of a probe key: the first token of the next
+    // key in the same slot of the key table, and its own key's last token.
+    TEntry* HeadNext = nullptr;
+    TEntry* ChainLast = nullptr;
   };
 
   // A bucket: absent until first written, then a list (possibly empty).
@@ -149,10 +155,6 @@ class TIETokenTree {
   [[nodiscard]] std::string FactListText() const;
 
  private:
-  struct TKeyChain {
-    TEntry* First = nullptr;
-    TEntry* Last = nullptr;
-  };
   // A key part resolved to slot positions once per template layout.
   struct TPartRef {
     int32_t FactIndex = 0;
@@ -162,7 +164,16 @@ class TIETokenTree {
   [[nodiscard]] static int32_t PartHash(const TPartRef& part, const TIEToken& token,
                                         bool& inexact);
   [[nodiscard]] static uint64_t IdentityOf(const TIEToken& token);
+  [[nodiscard]] size_t SlotOf(uint64_t hash) const;
   [[nodiscard]] TEntry* FindEqual(const TIEToken& token, int32_t bucket) const;
+  // The first token filed under the probe key, or null.
+  [[nodiscard]] TEntry* ChainHead(int32_t probe) const;
+  void LinkKey(TEntry* e);
+  void UnlinkKey(TEntry* e);
+  void LinkId(TEntry* e);
+  void UnlinkId(TEntry* e);
+  // Doubles both index tables once they hold more tokens than slots.
+  void GrowIndexes();
   TEntry* NewEntry();
   void Link(TEntry* e, TBucket& bucket);
   void Unlink(TEntry* e, TBucket& bucket);
@@ -174,8 +185,12 @@ class TIETokenTree {
   TPartRef FFirst;
   std::vector<TPartRef> FMore;
   std::vector<TBucket> FBuckets;
-  std::unordered_map<int32_t, TKeyChain> FByKey;
-  std::unordered_map<uint64_t, TEntry*> FById;
+  // The index tables, of the same power-of-two size: first tokens of probe
+  // keys (chained through HeadNext), and tokens by identity.
+  std::vector<TEntry*> FKeySlots;
+  std::vector<TEntry*> FIdSlots;
+  int32_t FSlotShift = 64;
+  std::vector<std::unique_ptr<TEntry[]>> FBlocks;  // where entries live
   TEntry* FFree = nullptr;  // recycled entries, linked through Next
   uint64_t FSequence = 0;
   int32_t FCount = 0;
@@ -197,9 +212,7 @@ void TIETokenTree::ForEachInBucket(int32_t index, F&& visit) const {
 
 template <class F>
 void TIETokenTree::ForEachWithKey(int32_t key, F&& visit) const {
-  auto it = FByKey.find(key);
-  if (it == FByKey.end()) return;
-  for (TEntry* e = it->second.First; e;) {
+  for (TEntry* e = ChainHead(key); e;) {
     TEntry* next = e->KeyNext;
     visit(e->Token);
     e = next;
@@ -222,9 +235,8 @@ bool TIETokenTree::FindInBucketNewestFirst(int32_t index, F&& visit) const {
 
 template <class F>
 bool TIETokenTree::FindWithKeyNewestFirst(int32_t key, F&& visit) const {
-  auto it = FByKey.find(key);
-  if (it == FByKey.end()) return false;
-  for (TEntry* e = it->second.Last; e; e = e->KeyPrev)
+  TEntry* head = ChainHead(key);
+  for (TEntry* e = head ? head->ChainLast : nullptr; e; e = e->KeyPrev)
     if (visit(e->Token, e->Sequence)) return true;
   return false;
 }
