@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "matching/token_tree.h"
 #include "matching_helpers.h"
 
@@ -204,6 +206,85 @@ TEST_F(TTokenTreeTest, KeysFromTheTokenHashOrASlotValue) {
     ++count;
   });
   EXPECT_EQ(count, 250);
+}
+
+TEST_F(TTokenTreeTest, FurtherKeyPartsNarrowProbesButNotBuckets) {
+  IFactTemplate pair = ImpliedTemplate("pair");
+  auto P = [&](int32_t id, int32_t first, int32_t second) {
+    return MakeRef<TIEToken>(taAdd, Implied(pair, id, {MakeInteger(first), MakeInteger(second)}));
+  };
+  TTokenKeyConfig config;
+  config.SlotName = "__Data";
+  config.SubIndex = 0;
+  config.More.push_back({0, "__Data", 1});
+  TIETokenTree tree(101, config);
+  for (int32_t id = 1; id <= 6; ++id) tree.Add(P(id, 7, id % 2));
+  // One bucket by the first value, in insertion order...
+  EXPECT_EQ(Ids(tree, 7), (std::vector<int32_t>{1, 2, 3, 4, 5, 6}));
+  TTokenKeys odd = tree.KeysOf(*P(9, 7, 1));
+  TTokenKeys even = tree.KeysOf(*P(9, 7, 0));
+  EXPECT_EQ(odd.Key, 7);
+  EXPECT_EQ(even.Key, 7);
+  EXPECT_NE(odd.Probe, even.Probe);
+  // ...but a probe meets only the tokens agreeing on both values.
+  std::vector<int32_t> probed;
+  tree.ForEachWithKey(odd.Probe, [&](const IReteToken& t) { probed.push_back(t->LastFactId()); });
+  EXPECT_EQ(probed, (std::vector<int32_t>{1, 3, 5}));
+  probed.clear();
+  tree.FindWithKeyNewestFirst(even.Probe, [&](const IReteToken& t, uint64_t) {
+    probed.push_back(t->LastFactId());
+    return false;
+  });
+  EXPECT_EQ(probed, (std::vector<int32_t>{6, 4, 2}));
+  // Without further parts the probe key is the key itself.
+  TIETokenTree single(101, {});
+  TTokenKeys keys = single.KeysOf(*T(42));
+  EXPECT_EQ(keys.Key, 42);
+  EXPECT_EQ(keys.Probe, 42);
+}
+
+TEST_F(TTokenTreeTest, KeyChainsSurviveGrowthAndRemovalAnywhere) {
+  IFactTemplate pair = ImpliedTemplate("pair");
+  auto P = [&](int32_t id) {
+    return MakeRef<TIEToken>(taAdd, Implied(pair, id, {MakeInteger(id % 7), MakeInteger(id)}));
+  };
+  TTokenKeyConfig config;
+  config.SlotName = "__Data";
+  config.SubIndex = 0;
+  TIETokenTree tree(5, config);
+  // 2,000 tokens over 7 keys: the indexes double many times over.
+  for (int32_t id = 0; id < 2000; ++id) ASSERT_TRUE(tree.Add(P(id)));
+  // Remove the first, the last and every third token of each key.
+  auto removed = [](int32_t id) { return id < 7 || id >= 1993 || id % 3 == 0; };
+  for (int32_t id = 0; id < 2000; ++id) {
+    if (removed(id)) ASSERT_TRUE(tree.Remove(*P(id))) << id;
+  }
+  for (int32_t id = 0; id < 2000; id += 3) EXPECT_FALSE(tree.Remove(*P(id)));
+  for (int32_t key = 0; key < 7; ++key) {
+    std::vector<int32_t> expected;
+    for (int32_t id = key; id < 2000; id += 7)
+      if (!removed(id)) expected.push_back(id);
+    std::vector<int32_t> forward;
+    tree.ForEachWithKey(key, [&](const IReteToken& t) { forward.push_back(t->LastFactId()); });
+    EXPECT_EQ(forward, expected) << key;
+    std::vector<int32_t> backward;
+    tree.FindWithKeyNewestFirst(key, [&](const IReteToken& t, uint64_t) {
+      backward.push_back(t->LastFactId());
+      return false;
+    });
+    std::reverse(backward.begin(), backward.end());
+    EXPECT_EQ(backward, expected) << key;
+  }
+  // A token filed again goes to the back of its key.
+  ASSERT_TRUE(tree.Add(P(0)));
+  int32_t last = -1;
+  tree.ForEachWithKey(0, [&](const IReteToken& t) { last = t->LastFactId(); });
+  EXPECT_EQ(last, 0);
+  tree.Clear();
+  int visits = 0;
+  for (int32_t key = 0; key < 7; ++key) tree.ForEachWithKey(key, [&](const IReteToken&) { ++visits; });
+  EXPECT_EQ(visits, 0);
+  EXPECT_TRUE(tree.Add(P(3)));
 }
 
 }  // namespace
