@@ -15,7 +15,7 @@ namespace {
 
 constexpr int32_t kFirstSlotBits = 3;
 constexpr size_t kFirstSlots = size_t(1) << kFirstSlotBits;
-constexpr size_t kMaxBlock = 256;
+constexpr size_t kMaxBlock = 32;
 
 }  // namespace
 
@@ -90,7 +90,7 @@ bool TIETokenTree::Add(const IReteToken& token) {
   if (index < FLow) FLow = index;
   if (index > FHigh) FHigh = index;
   if (FindEqual(*token, index)) return false;
-  if (size_t(FCount) >= FKeySlots.size()) GrowIndexes();
+  if (size_t(FCount) >= 2 * FKeySlots.size()) GrowIndexes();
   TEntry* e = NewEntry();
   e->Token = token;
   e->Key = keys.Key;
@@ -110,8 +110,8 @@ IReteToken TIETokenTree::Take(const TIEToken& token) {
   if (!bucket.Exists) return nullptr;
   TEntry* e = FindEqual(token, index);
   if (!e) return nullptr;
-  IReteToken taken = std::move(e->Token);
   Unlink(e, bucket);
+  IReteToken taken = std::move(e->Token);
   FreeEntry(e);
   return taken;
 }
@@ -145,7 +145,7 @@ const TIETokenTree::TBucket* TIETokenTree::Bucket(int32_t index) {
 TIETokenTree::TEntry* TIETokenTree::NewEntry() {
   if (!FFree) {
     // Blocks grow with the tree, so a small memory stays small.
-    size_t size = std::min<size_t>(kMaxBlock, size_t(4) << std::min<size_t>(FBlocks.size(), 8));
+    size_t size = std::min<size_t>(kMaxBlock, size_t(4) << std::min<size_t>(FBlocks.size(), 3));
     FBlocks.push_back(std::make_unique<TEntry[]>(size));
     for (size_t i = 0; i < size; ++i) FreeEntry(&FBlocks.back()[i]);
   }

@@ -68,8 +68,7 @@ class TIETokenTree {
     TEntry* Next = nullptr;
     TEntry* KeyPrev = nullptr;  // tokens of the same probe key, in insertion order
     TEntry* KeyNext = nullptr;
-    TEntry* IdPrev = nullptr;  // tokens in the same slot of the identity table
-    TEntry* IdNext = nullptr;
+    TEntry* IdNext = nullptr;  // tokens in the same slot of the identity table
     // Kept by the first token of a probe key: the first token of the next
     // key in the same slot of the key table, and its own key's last token.
     TEntry* HeadNext = nullptr;
@@ -172,7 +171,7 @@ class TIETokenTree {
   void UnlinkKey(TEntry* e);
   void LinkId(TEntry* e);
   void UnlinkId(TEntry* e);
-  // Doubles both index tables once they hold more tokens than slots.
+  // Doubles both index tables once they hold twice as many tokens as slots.
   void GrowIndexes();
   TEntry* NewEntry();
   void Link(TEntry* e, TBucket& bucket);

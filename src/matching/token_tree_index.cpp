@@ -70,18 +70,18 @@ void TIETokenTree::UnlinkKey(TEntry* e) {
 
 void TIETokenTree::LinkId(TEntry* e) {
   TEntry*& slot = FIdSlots[SlotOf(e->Identity)];
-  e->IdPrev = nullptr;
   e->IdNext = slot;
-  if (slot) slot->IdPrev = e;
   slot = e;
 }
 
+// The identity table's chains are singly linked (a slot holds about two
+// tokens), so taking one out walks its slot.
 void TIETokenTree::UnlinkId(TEntry* e) {
-  if (e->IdPrev)
-    e->IdPrev->IdNext = e->IdNext;
-  else
-    FIdSlots[SlotOf(e->Identity)] = e->IdNext;
-  if (e->IdNext) e->IdNext->IdPrev = e->IdPrev;
+  for (TEntry** link = &FIdSlots[SlotOf(e->Identity)]; *link; link = &(*link)->IdNext)
+    if (*link == e) {
+      *link = e->IdNext;
+      return;
+    }
 }
 
 void TIETokenTree::GrowIndexes() {
