@@ -9,6 +9,7 @@
 // parent), so tokens share their prefixes freely. Tag, strength and the
 // negation count may change; join memories store copies for that reason.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -35,6 +36,12 @@ class TIEToken : public TCounted {
   ~TIEToken() override;
   TIEToken(const TIEToken&) = delete;
   TIEToken& operator=(const TIEToken&) = delete;
+
+  // Tokens are made and dropped by the million: their memory is kept on a
+  // free list of the thread and handed out again (derived classes of
+  // another size use the heap).
+  static void* operator new(size_t size);
+  static void operator delete(void* memory, size_t size) noexcept;
 
   // Every field copied, the negation count reset to 0.
   [[nodiscard]] static IReteToken Copy(const TIEToken& source);
