@@ -128,17 +128,30 @@ void TFunctionCall::Unimplemented() const {
   throw EIEException(FormatMessage(kFunctionUnimplemented, {FFunctionName}));
 }
 
+bool TFunctionCall::Resolve() {
+  if (FFunction) return true;
+  IReasoner* reasoner = Reasoner();
+  IUserFunction found;
+  if (!reasoner || !reasoner->FindFunction(FFunctionName, found) || !found) return false;
+  SetFunction(std::move(found));
+  return true;
+}
+
 IIEValue TFunctionCall::Execute(TIEContext* context) {
-  if (!FFunction) {
-    IReasoner* reasoner = Reasoner();
-    IUserFunction found;
-    if (!reasoner || !reasoner->FindFunction(FFunctionName, found) || !found) Unimplemented();
-    SetFunction(std::move(found));
-  }
+  if (!Resolve()) Unimplemented();
   // Held for the call: a deffunction let go of meanwhile unresolves its
   // calls, and this may be the last reference to the function running.
   IUserFunction function = FFunction;
   return function->Call(*this, context);
+}
+
+const TIEValue* TFunctionCall::CallArgument(int32_t i) const {
+  return i >= 0 && i < ArgumentCount() ? FArguments[size_t(i)].Get() : nullptr;
+}
+
+bool TFunctionCall::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) {
+  if (ArgumentCount() != 2 || !Resolve()) return false;
+  return FFunction->TryCompare(first, second, result);
 }
 
 IIEValue TFunctionCall::Call(TIEContext* context) {

@@ -91,9 +91,16 @@ class TFunctionCall : public TFunCallBase {
   // TFunCallBase.
   [[nodiscard]] bool Equals(const TFunCallBase& other) const override;
   [[nodiscard]] IIEValue Evaluate(IEvalContext* context) override;
+  [[nodiscard]] int32_t CallArgumentCount() const override { return ArgumentCount(); }
+  [[nodiscard]] const TIEValue* CallArgument(int32_t i) const override;
+  // Resolves the function as Execute does, then asks it.
+  [[nodiscard]] bool TryCompare(const TIEValue& first, const TIEValue& second,
+                                bool& result) override;
 
  private:
   [[noreturn]] void Unimplemented() const;
+  // Finds the called function when it is not known yet; false when none.
+  bool Resolve();
 
   std::string FFunctionName;
   uint32_t FNameHash = 0;  // ValueStringHash(FFunctionName)

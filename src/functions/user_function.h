@@ -39,6 +39,14 @@ class TIEUserFunction : public TCounted {
   // limits (for example a type test's kind mask), and reading it back.
   [[nodiscard]] virtual std::vector<int32_t> OwnData() const { return {}; }
   virtual void SetOwnData(const std::vector<int32_t>& data) { (void)data; }
+  // A comparison decides two plain values at once, as calling it with
+  // them would; false when the function is no comparison or the values
+  // need the full call (its errors included).
+  [[nodiscard]] virtual bool TryCompare(const TIEValue& first, const TIEValue& second,
+                                        bool& result) const {
+    (void)first, (void)second, (void)result;
+    return false;
+  }
 
   // Reasoners this function is registered with, in registration order.
   void AddReasoner(IReasoner* reasoner);

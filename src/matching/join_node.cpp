@@ -90,6 +90,7 @@ void TJoinNode::ChooseHashKey() {
   if (at < 0) return;
   std::rotate(FTests.begin(), FTests.begin() + at, FTests.begin() + at + 1);
   std::rotate(FJoinTests.begin(), FJoinTests.begin() + at, FJoinTests.begin() + at + 1);
+  std::rotate(FCompiled.begin(), FCompiled.begin() + at, FCompiled.begin() + at + 1);
   FKey = FJoinTests.front();
 }
 

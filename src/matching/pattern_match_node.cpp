@@ -66,6 +66,7 @@ TPatternMatchNode::TPatternMatchNode(TReteNetwork* rete, TPatternMatchTest test,
     FIndex = ArgInt(FArgs, 1);
   }
   FValueIsCall = FValue && FValue->DType() == dtFunCall;
+  if (FValueIsCall) FCompiled = TCompiledComparison::Compile(FValue);
 }
 
 bool TPatternMatchNode::SameAs(TPatternMatchTest test, const IIEValue& value,
@@ -137,6 +138,9 @@ bool TPatternMatchNode::Passes(const IReteToken& token, IReteToken& out) {
 }
 
 bool TPatternMatchNode::CallPasses(const IReteToken& token, bool wantTrue) {
+  bool compiled = false;
+  if (FCompiled && FCompiled->TryResult(*token, token->Fact().Get(), compiled))
+    return compiled == wantTrue;
   TIEContext& context = Context();
   context.SetToken(token);
   context.SetFact(token->Fact());

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "matching/compiled_comparison.h"
 #include "matching/rete_node.h"
 #include "matching/slot_ref.h"
 #include "values/value.h"
@@ -77,6 +78,7 @@ class TPatternMatchNode : public TReteNode {
   int32_t FIndex = -1;   // sub-index, length or split position
   int32_t FIndex2 = -1;  // second sub-index of the slot-value tests
   bool FValueIsCall = false;
+  std::unique_ptr<TCompiledComparison> FCompiled;  // the call, when it compiles
 };
 
 }  // namespace vettora

@@ -14,6 +14,8 @@ void TTestNode::AddTest(std::unique_ptr<TIESlotTest> test) {
   auto* join = dynamic_cast<const TIEJoinTest*>(test.get());
   FJoinTests.push_back(join);
   if (!join) FAllJoinTests = false;
+  auto* call = join ? nullptr : dynamic_cast<const TIEPatternMatchTest*>(test.get());
+  FCompiled.push_back(call ? TCompiledComparison::Compile(call->SlotValue()) : nullptr);
   FTests.push_back(std::move(test));
 }
 
@@ -40,6 +42,11 @@ bool TTestNode::TestsPass(const IReteToken& left, const IFact& right) {
   for (size_t i = 0; i < FTests.size() && pass; ++i) {
     if (FJoinTests[i] && right) {
       pass = FJoinTests[i]->Matches(*left, *right);
+      continue;
+    }
+    bool result = false;
+    if (FCompiled[i] && FCompiled[i]->TryResult(*left, right.Get(), result)) {
+      pass = result == (FTests[i]->SlotTestType() == sttEquals);
       continue;
     }
     if (!context) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "matching/compiled_comparison.h"
 #include "matching/join_test.h"
 #include "matching/rete_node.h"
 #include "matching/slot_test.h"
@@ -41,6 +42,9 @@ class TTestNode : public TReteNode {
   // For each test, the join test it is (compared without a context), or
   // null for a call test.
   std::vector<const TIEJoinTest*> FJoinTests;
+  // For each call test that compares bindings and numbers, its compiled
+  // form (tried first); null for the others.
+  std::vector<std::unique_ptr<TCompiledComparison>> FCompiled;
   bool FAllJoinTests = true;
 };
 

@@ -35,6 +35,21 @@ class TFunCallBase : public TCounted {
   [[nodiscard]] virtual bool Equals(const TFunCallBase& other) const = 0;
   [[nodiscard]] virtual uint32_t HashCode() const = 0;
   [[nodiscard]] virtual IIEValue Evaluate(IEvalContext* context) = 0;
+
+  // The call's arguments, for a matcher that reads them itself.
+  [[nodiscard]] virtual int32_t CallArgumentCount() const { return 0; }
+  [[nodiscard]] virtual const TIEValue* CallArgument(int32_t i) const {
+    (void)i;
+    return nullptr;
+  }
+  // A two-argument call of a comparison, decided on values at hand without
+  // evaluating anything: false when the called function is no comparison
+  // or cannot decide on these values, and the call must be evaluated.
+  [[nodiscard]] virtual bool TryCompare(const TIEValue& first, const TIEValue& second,
+                                        bool& result) {
+    (void)first, (void)second, (void)result;
+    return false;
+  }
 };
 
 // A fact held as a value (`dtFact`).

@@ -50,6 +50,16 @@ IIEValue Ordered(const TFunctionCall& call, TIEContext& context, Order order) {
   return TrueValue();
 }
 
+// Decides `order` between two integers or floats, as the call would after
+// reading both as numbers; other values are left to the call.
+template <class Order>
+bool CompareNumbers(const TIEValue& first, const TIEValue& second, bool& result, Order order) {
+  auto plain = [](const TIEValue& v) { return v.DType() == dtInteger || v.DType() == dtFloat; };
+  if (!plain(first) || !plain(second)) return false;
+  result = order(first.AsNumeric(), second.AsNumeric());
+  return true;
+}
+
 }  // namespace
 
 // ---- and, or, not ---------------------------------------------------------------
@@ -130,6 +140,10 @@ TEqualsFunction::TEqualsFunction()
                         "other argument",
                         " <numeric-expression> <numeric-expression>+", 1, kMany) {}
 
+bool TEqualsFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+  return CompareNumbers(first, second, result, std::equal_to<double>());
+}
+
 IIEValue TEqualsFunction::Execute(TFunctionCall& call, TIEContext& context) {
   return NumbersAgainstFirst(call, context, false);
 }
@@ -139,6 +153,10 @@ TNotEqualsFunction::TNotEqualsFunction()
                         "Returns TRUE if the first argument is numerically different from "
                         "every other argument",
                         " <numeric-expression> <numeric-expression>*", 1, kMany) {}
+
+bool TNotEqualsFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+  return CompareNumbers(first, second, result, std::not_equal_to<double>());
+}
 
 IIEValue TNotEqualsFunction::Execute(TFunctionCall& call, TIEContext& context) {
   return NumbersAgainstFirst(call, context, true);
@@ -152,6 +170,10 @@ TGtFunction::TGtFunction()
                         "follows it",
                         " <numeric-expression> <numeric-expression>+", 2, kMany) {}
 
+bool TGtFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+  return CompareNumbers(first, second, result, std::greater<double>());
+}
+
 IIEValue TGtFunction::Execute(TFunctionCall& call, TIEContext& context) {
   return Ordered(call, context, std::greater<double>());
 }
@@ -161,6 +183,10 @@ TGtOrEqFunction::TGtOrEqFunction()
                         "Returns TRUE if each argument is greater than or equal to the "
                         "argument that follows it",
                         " <numeric-expression> <numeric-expression>+", 2, kMany) {}
+
+bool TGtOrEqFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+  return CompareNumbers(first, second, result, std::greater_equal<double>());
+}
 
 IIEValue TGtOrEqFunction::Execute(TFunctionCall& call, TIEContext& context) {
   return Ordered(call, context, std::greater_equal<double>());
@@ -172,6 +198,10 @@ TLtFunction::TLtFunction()
                         "follows it",
                         " <numeric-expression> <numeric-expression>+", 2, kMany) {}
 
+bool TLtFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+  return CompareNumbers(first, second, result, std::less<double>());
+}
+
 IIEValue TLtFunction::Execute(TFunctionCall& call, TIEContext& context) {
   return Ordered(call, context, std::less<double>());
 }
@@ -181,6 +211,10 @@ TLtOrEqFunction::TLtOrEqFunction()
                         "Returns TRUE if each argument is less than or equal to the argument "
                         "that follows it",
                         " <numeric-expression> <numeric-expression>+", 2, kMany) {}
+
+bool TLtOrEqFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+  return CompareNumbers(first, second, result, std::less_equal<double>());
+}
 
 IIEValue TLtOrEqFunction::Execute(TFunctionCall& call, TIEContext& context) {
   return Ordered(call, context, std::less_equal<double>());

@@ -14,11 +14,25 @@ VETTORA_STANDARD_FUNCTION(TNotFunction);
 VETTORA_STANDARD_FUNCTION(TEqFunction);
 VETTORA_STANDARD_FUNCTION(TNeqFunction);
 VETTORA_STANDARD_FUNCTION(TEqStarFunction);
-VETTORA_STANDARD_FUNCTION(TEqualsFunction);
-VETTORA_STANDARD_FUNCTION(TNotEqualsFunction);
-VETTORA_STANDARD_FUNCTION(TGtFunction);
-VETTORA_STANDARD_FUNCTION(TGtOrEqFunction);
-VETTORA_STANDARD_FUNCTION(TLtFunction);
-VETTORA_STANDARD_FUNCTION(TLtOrEqFunction);
+// The numeric comparisons also decide two plain numbers without a call,
+// for the matcher's tests on values it reads out of facts.
+#define VETTORA_COMPARISON_FUNCTION(Class)                                                  \
+  class Class : public TStandardFunction {                                                  \
+   public:                                                                                  \
+    Class();                                                                                \
+    [[nodiscard]] std::string ClassName() const override { return #Class; }                 \
+    [[nodiscard]] bool TryCompare(const TIEValue& first, const TIEValue& second,            \
+                                  bool& result) const override;                             \
+                                                                                            \
+   protected:                                                                               \
+    IIEValue Execute(TFunctionCall& call, TIEContext& context) override;                    \
+  }
+
+VETTORA_COMPARISON_FUNCTION(TEqualsFunction);
+VETTORA_COMPARISON_FUNCTION(TNotEqualsFunction);
+VETTORA_COMPARISON_FUNCTION(TGtFunction);
+VETTORA_COMPARISON_FUNCTION(TGtOrEqFunction);
+VETTORA_COMPARISON_FUNCTION(TLtFunction);
+VETTORA_COMPARISON_FUNCTION(TLtOrEqFunction);
 
 }  // namespace vettora

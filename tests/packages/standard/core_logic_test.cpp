@@ -68,4 +68,28 @@ TEST_F(CoreTest, OrderingsCompareNeighbours) {
 }
 
 }  // namespace
+// The matcher asks a comparison to decide two values it read from facts;
+// the answer must be the call's own, and anything the call would read
+// another way (text, atoms) is left to the call.
+TEST_F(CoreTest, ComparisonsDecidePlainNumbersAsTheirCallsDo) {
+  auto value = [this](const std::string& text) { return Engine.Parser().ParseValue(text); };
+  auto call = [&](const std::string& text) { return value(text)->AsFunCall(); };
+  const std::vector<std::string> numbers = {"-2", "1", "1.0", "1.5", "3", "-0.0", "0"};
+  for (const std::string name : {"=", "<>", ">", ">=", "<", "<="})
+    for (const std::string& a : numbers)
+      for (const std::string& b : numbers) {
+        std::string text = "(" + name + " " + a + " " + b + ")";
+        bool result = false;
+        ASSERT_TRUE(call(text)->TryCompare(*value(a), *value(b), result)) << text;
+        EXPECT_EQ(result ? "TRUE" : "FALSE", Text(text)) << text;
+      }
+  bool result = false;
+  EXPECT_FALSE(call("(> 1 2)")->TryCompare(*MakeAtom("x"), *MakeInteger(1), result));
+  EXPECT_FALSE(call("(> 1 2)")->TryCompare(*MakeString("2"), *MakeInteger(1), result));
+  // eq is no numeric comparison: 1 and 1.0 differ there.
+  EXPECT_FALSE(call("(eq 1 1)")->TryCompare(*MakeInteger(1), *MakeInteger(1), result));
+  // A call of three arguments is never decided on two values.
+  EXPECT_FALSE(call("(< 1 2 3)")->TryCompare(*MakeInteger(1), *MakeInteger(2), result));
+}
+
 }  // namespace vettora::testing
