@@ -1,10 +1,15 @@
 #!/usr/bin/env python3
-"""Writes a knowledge base of 100 templates and N rules shaped like
-parse_bench's (two joined patterns, a call test, a constant test and a
-call in an element test) as a rule-language file, for timing rule set-up
-in vettora-shell and in the peer engine on the same text.
+"""Writes a knowledge base of N rules as a rule-language file, for timing
+rule set-up in vettora-shell and in the peer engine on the same text.
 
-    bench/programs/gen_rules.py N [FILE]     (FILE defaults to stdout)
+    bench/programs/gen_rules.py [--joins] N [FILE]   (FILE defaults to stdout)
+
+By default: 100 templates and N rules shaped like parse_bench's (two joined
+patterns, a call test, a constant test and a call in an element test).
+With --joins: two templates and N rules whose first pattern is the same and
+whose second differs by a constant, so every rule's join hangs below the
+same node (the case where looking for a join to share can grow with the
+rules already there).
 
 The file ends with (exit), so `vettora-shell FILE` and
 `clips -f2 FILE </dev/null` both load it and stop.
@@ -31,13 +36,27 @@ def knowledge_base(rules):
     return "\n".join(lines) + "\n"
 
 
+def shared_joins(rules):
+    lines = ["(deftemplate item (slot id) (slot name))",
+             "(deftemplate link (slot from) (slot kind))"]
+    for r in range(rules):
+        lines.append(f"(defrule r{r} (item (id ?x) (name ?n)) "
+                     f"(link (from ?x) (kind k{r})) => (printout t ?n crlf))")
+    lines.append("(exit)")
+    return "\n".join(lines) + "\n"
+
+
 def main(argv):
-    if len(argv) not in (2, 3) or not argv[1].isdigit():
+    args = argv[1:]
+    joins = bool(args) and args[0] == "--joins"
+    if joins:
+        args = args[1:]
+    if len(args) not in (1, 2) or not args[0].isdigit():
         sys.stderr.write(__doc__)
         return 2
-    text = knowledge_base(int(argv[1]))
-    if len(argv) == 3:
-        with open(argv[2], "w") as out:
+    text = (shared_joins if joins else knowledge_base)(int(args[0]))
+    if len(args) == 2:
+        with open(args[1], "w") as out:
             out.write(text)
     else:
         sys.stdout.write(text)
