@@ -59,8 +59,8 @@ bool TAlphaIndex::ValueHash(const IIEValue& value, size_t& hash) const {
 bool TAlphaIndex::CallHash(const TFunCallBase& call, size_t& hash) const {
   if (!FEngine) return false;
   int32_t count = FEngine->CallArgumentCount(call);
-  hash = Mix(Mix(dtFunCall, std::hash<std::string>()(FEngine->FunctionCallName(call))),
-             size_t(count));
+  hash =
+      Mix(Mix(dtFunCall, std::hash<std::string>()(FEngine->FunctionCallName(call))), size_t(count));
   for (int32_t i = 0; i < count; ++i) {
     size_t argument = 0;
     if (!ValueHash(FEngine->CallArgument(call, i), argument)) return false;
@@ -86,7 +86,8 @@ TPatternMatchNode* TAlphaIndex::Find(const TReteNode* previous, TPatternMatchTes
                                      const IIEValue& value, const TNodeArgsArray& args,
                                      bool& searchChildren) const {
   size_t key = 0;
-  searchChildren = FUnindexedChildren.count(previous) > 0 || !KeyOf(previous, test, value, args, key);
+  searchChildren =
+      FUnindexedChildren.count(previous) > 0 || !KeyOf(previous, test, value, args, key);
   if (searchChildren) return nullptr;
   auto [first, last] = FByKey.equal_range(key);
   for (auto it = first; it != last; ++it) {

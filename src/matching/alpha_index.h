@@ -41,9 +41,8 @@ class TAlphaIndex {
     size_t Key;
     bool Indexed;
   };
-  [[nodiscard]] bool KeyOf(const TReteNode* previous, TPatternMatchTest test,
-                           const IIEValue& value, const TNodeArgsArray& args,
-                           size_t& key) const;
+  [[nodiscard]] bool KeyOf(const TReteNode* previous, TPatternMatchTest test, const IIEValue& value,
+                           const TNodeArgsArray& args, size_t& key) const;
   [[nodiscard]] bool ValueHash(const IIEValue& value, size_t& hash) const;
   [[nodiscard]] bool CallHash(const TFunCallBase& call, size_t& hash) const;
 

@@ -11,8 +11,8 @@
 // by template name, each name's list kept in root order. Nodes are shared
 // between rules where they would be identical and counted by the rules
 // that use them (found through hash indexes of the alpha nodes and of the
-// joins, so that adding a rule does not search the network); each rule keeps the list of nodes it uses, in the order
-// they were made or shared.
+// joins, so that adding a rule does not search the network); each rule
+// keeps the list of nodes it uses, in the order they were made or shared.
 
 #include <cstdint>
 #include <functional>

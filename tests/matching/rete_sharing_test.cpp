@@ -85,11 +85,9 @@ TEST(ReteSharingTest, EqualCallsShareAnAlphaNodeAndOthersDoNot) {
             "k: =1+t");
   IIEValue nested = Call(e, "not", {Call(e, "eq", {Int(2), Int(3)})});
   EXPECT_EQ(CallRule(e, "l", nested)->CompilationTrace(), "l: +1+t");
-  EXPECT_EQ(CallRule(e, "m", Call(e, "not", {Call(e, "eq", {Int(2), Int(3)})}))
-                ->CompilationTrace(),
+  EXPECT_EQ(CallRule(e, "m", Call(e, "not", {Call(e, "eq", {Int(2), Int(3)})}))->CompilationTrace(),
             "m: =1+t");
-  EXPECT_EQ(CallRule(e, "n", Call(e, "not", {Call(e, "eq", {Int(2), Int(4)})}))
-                ->CompilationTrace(),
+  EXPECT_EQ(CallRule(e, "n", Call(e, "not", {Call(e, "eq", {Int(2), Int(4)})}))->CompilationTrace(),
             "n: +1+t");
 
   e.AssertOrdered("x", {Int(0)});

@@ -105,8 +105,7 @@ TEST(Graph, EdgesAndNodesGoneInAnyOrderLeaveTheRestInOrder) {
   graph.DeleteNode(leaves[4]);  // the newest
   graph.DeleteNode(leaves[1]);  // one from the middle
   graph.DeleteEdge(hub->Edges(0));
-  EXPECT_EQ(tags([&](int i) { return hub->Edges(i); }, hub->OutDegree()),
-            (std::vector<int>{2, 3}));
+  EXPECT_EQ(tags([&](int i) { return hub->Edges(i); }, hub->OutDegree()), (std::vector<int>{2, 3}));
   EXPECT_EQ(tags([&](int i) { return hub->InEdges(i); }, hub->InDegree()),
             (std::vector<int>{10, 12, 13}));
   EXPECT_EQ(graph.NodeCount(), 4);
