@@ -85,6 +85,28 @@ BENCHMARK(BM_ParseRules)
     ->Complexity(benchmark::oN)
     ->Unit(benchmark::kMillisecond);
 
+// N rules with the same first pattern and a second one differing by a
+// constant: every join hangs below the same node, so a search among that
+// node's children for a join to share would grow with the rules.
+std::string SharedJoinRules(int rules) {
+  std::string text =
+      "(deftemplate item (slot id) (slot name))\n(deftemplate link (slot from) (slot kind))\n";
+  for (int r = 0; r < rules; ++r)
+    text += "(defrule r" + std::to_string(r) + " (item (id ?x) (name ?n)) (link (from ?x) (kind k" +
+            std::to_string(r) + ")) => (printout t ?n crlf))\n";
+  return text;
+}
+
+void BM_ParseSharedJoinRules(benchmark::State& state) {
+  ReadInto(state, SharedJoinRules(int(state.range(0))));
+  state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ParseSharedJoinRules)
+    ->RangeMultiplier(2)
+    ->Range(1250, 10000)
+    ->Complexity(benchmark::oN)
+    ->Unit(benchmark::kMillisecond);
+
 void BM_ParseFactSets(benchmark::State& state) {
   ReadInto(state, KnowledgeBase(0, int(state.range(0)) * 10));
   state.SetComplexityN(state.range(0));

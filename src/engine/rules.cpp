@@ -2,6 +2,7 @@
 #include "engine/rules.h"
 
 #include <algorithm>
+#include <unordered_set>
 #include <vector>
 
 #include "engine/collection_text.h"
@@ -76,12 +77,18 @@ void TRules::Rekey(const std::string& oldName, const std::string& newName) {
 }
 
 void TRules::Clear() {
-  std::vector<TRule*> owned;
+  std::unordered_set<TComponent*> owned;
   for (const auto& entry : FTable)
     if (entry.Value->Owner() == static_cast<TComponent*>(FEngine) && !entry.Value->Destroying())
-      owned.push_back(entry.Value);
+      owned.insert(entry.Value);
   FTable.Clear();
-  for (TRule* rule : owned) delete rule;
+  // Freed newest first, as the engine frees its children: each rule then
+  // leaves the end of the engine's child list, in constant time.
+  std::vector<TComponent*> doomed;
+  doomed.reserve(owned.size());
+  for (int i = FEngine->ComponentCount() - 1; i >= 0; --i)
+    if (owned.count(FEngine->Components(i))) doomed.push_back(FEngine->Components(i));
+  for (TComponent* rule : doomed) delete rule;
   FEngine->RulesCleared();
 }
 

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "matching/rule_engine.h"
+
 namespace vettora {
 
 namespace {
@@ -12,24 +14,33 @@ size_t Mix(size_t seed, size_t value) {
   return seed ^ (value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2));
 }
 
+}  // namespace
+
 // A hash equal for values that compare equal, or false when the value's
 // equality is not decided by such a hash.
-bool ValueHash(const IIEValue& value, size_t& hash) {
+bool TAlphaIndex::ValueHash(const IIEValue& value, size_t& hash) const {
   if (!value) {
     hash = 0;
     return true;
   }
-  // Values of different kinds are never equal (fuzzy values aside).
-  switch (value->DType()) {
+  TIEType kind = value->DType();
+  // Values of different kinds are never equal (fuzzy values aside). Texts
+  // compare by their text, numbers by their payload and objects (such as a
+  // compiled variable reference) by identity, as their own hash codes do.
+  if (IsTextKind(kind)) {
+    hash = Mix(kind, value->HashCode());
+    return true;
+  }
+  switch (kind) {
     case dtNone:
       hash = 1;
       return true;
-    case dtAtom:
-    case dtString:
-      hash = Mix(value->DType(), value->HashCode());
-      return true;
     case dtInteger:
-      hash = Mix(dtInteger, size_t(uint32_t(value->AsInteger())));
+    case dtFactId:
+    case dtDescriptor:
+    case dtExternalAddress:
+    case dtObject:
+      hash = Mix(kind, value->HashCode());
       return true;
     case dtFloat: {
       double number = value->AsFloat();
@@ -37,15 +48,29 @@ bool ValueHash(const IIEValue& value, size_t& hash) {
       hash = Mix(dtFloat, std::hash<double>()(number));
       return true;
     }
+    case dtFunCall:
+      return CallHash(*value->AsFunCall(), hash);
     default:
       return false;
   }
 }
 
-}  // namespace
+// Calls are equal when their names are and their arguments are, one by one.
+bool TAlphaIndex::CallHash(const TFunCallBase& call, size_t& hash) const {
+  if (!FEngine) return false;
+  int32_t count = FEngine->CallArgumentCount(call);
+  hash =
+      Mix(Mix(dtFunCall, std::hash<std::string>()(FEngine->FunctionCallName(call))), size_t(count));
+  for (int32_t i = 0; i < count; ++i) {
+    size_t argument = 0;
+    if (!ValueHash(FEngine->CallArgument(call, i), argument)) return false;
+    hash = Mix(hash, argument);
+  }
+  return true;
+}
 
 bool TAlphaIndex::KeyOf(const TReteNode* previous, TPatternMatchTest test, const IIEValue& value,
-                        const TNodeArgsArray& args, size_t& key) {
+                        const TNodeArgsArray& args, size_t& key) const {
   size_t hash = 0;
   if (!ValueHash(value, hash)) return false;
   key = Mix(std::hash<const void*>()(previous), size_t(test));
@@ -61,7 +86,8 @@ TPatternMatchNode* TAlphaIndex::Find(const TReteNode* previous, TPatternMatchTes
                                      const IIEValue& value, const TNodeArgsArray& args,
                                      bool& searchChildren) const {
   size_t key = 0;
-  searchChildren = FUnindexedChildren.count(previous) > 0 || !KeyOf(previous, test, value, args, key);
+  searchChildren =
+      FUnindexedChildren.count(previous) > 0 || !KeyOf(previous, test, value, args, key);
   if (searchChildren) return nullptr;
   auto [first, last] = FByKey.equal_range(key);
   for (auto it = first; it != last; ++it) {

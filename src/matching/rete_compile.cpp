@@ -34,6 +34,7 @@ void TReteNetwork::AddRule(TRule& rule) {
   RemoveRule(rule);
   rule.EnsurePattern();
   TRuleEntry& entry = FRules[&rule];
+  entry.Sequence = FCompilations++;
   rule.NetworkAttached(this);
   rule.FCompilationTrace = rule.RuleName() + ": ";
   TCompilation c{rule, entry, {}};
@@ -224,24 +225,21 @@ void TReteNetwork::CompileJoinTests(TCompilation& c, int32_t position, TTestNode
   }
 }
 
+// Only joins on the same two inputs can be shared; the index lists them in
+// the order they were made, that is in the left node's child order.
 TJoinNode* TReteNetwork::FindSharedJoin(TReteNode* left, TReteNode* alpha,
                                         const TTestNode& fresh) const {
   const auto* mine = dynamic_cast<const TJoinNode*>(&fresh);
-  if (!mine || mine->NegatedPattern() || fresh.HasCallTests()) return nullptr;
-  for (int32_t i = 0; i < left->OutDegree(); ++i) {
-    auto* edge = static_cast<TReteEdge*>(left->Edges(i));
-    auto* join = dynamic_cast<TJoinNode*>(edge->ToNode());
-    if (!join || edge->CallType() != ctLeft || join->NegatedPattern() || join->Chained() ||
-        join->Unique() != mine->Unique() || join->BackwardPattern() || join->HasCallTests())
-      continue;
-    bool fromAlpha = false;
-    for (int32_t k = 0; k < join->InDegree(); ++k) {
-      auto* in = static_cast<TReteEdge*>(join->InEdges(k));
-      fromAlpha = fromAlpha || (in->FromNode() == alpha && in->CallType() == ctRight);
-    }
-    if (fromAlpha && join->SameTests(fresh)) return join;
-  }
+  if (!mine || !Shareable(*mine)) return nullptr;
+  for (TJoinNode* join : FJoinIndex.Find(left, alpha))
+    if (Shareable(*join) && !join->Chained() && join->Unique() == mine->Unique() &&
+        join->SameTests(fresh))
+      return join;
   return nullptr;
+}
+
+bool TReteNetwork::Shareable(const TJoinNode& join) {
+  return !join.NegatedPattern() && !join.BackwardPattern() && !join.HasCallTests();
 }
 
 TReteNode* TReteNetwork::LinkJoin(TCompilation& c, int32_t position, TReteNode* left,
@@ -264,6 +262,7 @@ TReteNode* TReteNetwork::LinkJoin(TCompilation& c, int32_t position, TReteNode* 
   if (auto* join = dynamic_cast<TJoinNode*>(node)) {
     if (backward) join->SetBackwardChaining(pattern, &c.Rule);
     join->ChooseHashKey();
+    if (Shareable(*join)) FJoinIndex.Add(left, alpha, join);
   }
   return node;
 }

@@ -4,6 +4,9 @@
 #include "matching/rete_network.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "knowledge/fact.h"
 #include "matching/activation.h"
@@ -18,7 +21,7 @@
 namespace vettora {
 
 TReteNetwork::TReteNetwork(TComponent* owner, IRuleEngine* engine)
-    : TGGraph(owner), FEngine(engine) {}
+    : TGGraph(owner), FEngine(engine), FAlphaIndex(engine) {}
 
 TReteNetwork::~TReteNetwork() {
   // Activations live on in the engine's agenda; they must not reach back
@@ -40,7 +43,18 @@ void TReteNetwork::SetEnabled(bool enabled) {
   if (!enabled) Discard();
 }
 
+// The rules go last compiled first: their nodes are then the newest ones,
+// which the graph takes out of its node list in constant time.
 void TReteNetwork::Discard() {
+  std::vector<std::pair<uint64_t, TRule*>> rules;
+  rules.reserve(FRules.size());
+  for (auto& [rule, entry] : FRules) rules.emplace_back(entry.Sequence, const_cast<TRule*>(rule));
+  std::sort(rules.begin(), rules.end(), std::greater<>());
+  // A rule a removal handler took out (or compiled again) meanwhile is left
+  // to the loop below.
+  for (const auto& [sequence, rule] : rules)
+    if (auto it = FRules.find(rule); it != FRules.end() && it->second.Sequence == sequence)
+      RemoveRule(*rule);
   while (!FRules.empty()) RemoveRule(*const_cast<TRule*>(FRules.begin()->first));
   for (int32_t i = 0; i < NodeCount(); ++i)
     if (auto* terminal = dynamic_cast<TPatternMatchTerminalNode*>(Nodes(i)))
@@ -48,6 +62,7 @@ void TReteNetwork::Discard() {
   FRoots.clear();
   FRootsByName.clear();
   FAlphaIndex.Clear();
+  FJoinIndex.Clear();
   Clear();
 }
 
@@ -77,6 +92,7 @@ void TReteNetwork::DestroyNode(TReteNode* node) {
   if (auto* terminal = dynamic_cast<TPatternMatchTerminalNode*>(node))
     terminal->RemoveAllActivations();
   if (auto* alpha = dynamic_cast<TPatternMatchNode*>(node)) FAlphaIndex.Remove(alpha);
+  if (auto* join = dynamic_cast<TJoinNode*>(node)) FJoinIndex.Remove(join);
   if (auto* root = dynamic_cast<TPatternMatchNode*>(node); root && node->IsRoot()) {
     FRoots.erase(std::remove(FRoots.begin(), FRoots.end(), root), FRoots.end());
     auto named = FRootsByName.find(root->Value() ? root->Value()->Text() : std::string());

@@ -10,8 +10,9 @@
 // A fact only visits the roots of its own template: the roots are indexed
 // by template name, each name's list kept in root order. Nodes are shared
 // between rules where they would be identical and counted by the rules
-// that use them; each rule keeps the list of nodes it uses, in the order
-// they were made or shared.
+// that use them (found through hash indexes of the alpha nodes and of the
+// joins, so that adding a rule does not search the network); each rule
+// keeps the list of nodes it uses, in the order they were made or shared.
 
 #include <cstdint>
 #include <functional>
@@ -20,6 +21,7 @@
 #include <vector>
 
 #include "matching/alpha_index.h"
+#include "matching/join_index.h"
 #include "matching/pattern_match_node.h"
 #include "matching/rete_node.h"
 #include "values/graph.h"
@@ -107,6 +109,7 @@ class TReteNetwork : public TGGraph {
     std::vector<TReteNode*> Nodes;  // made or shared, in order
     std::vector<TReteNode*> Roots;  // one per pattern, in pattern order
     TPatternMatchTerminalNode* Terminal = nullptr;
+    uint64_t Sequence = 0;  // compilations so far, when this one began
   };
   struct TCompilation;
 
@@ -123,6 +126,8 @@ class TReteNetwork : public TGGraph {
                                      const IIEValue& value, TNodeArgsArray args);
   [[nodiscard]] TJoinNode* FindSharedJoin(TReteNode* left, TReteNode* alpha,
                                           const TTestNode& fresh) const;
+  // A join that is not negated, not backward chained and without calls.
+  [[nodiscard]] static bool Shareable(const TJoinNode& join);
   void Record(TCompilation& c, TReteNode* node, const char* mark);
 
   void DestroyNode(TReteNode* node);
@@ -138,7 +143,9 @@ class TReteNetwork : public TGGraph {
   std::vector<TPatternMatchNode*> FRoots;
   std::unordered_map<std::string, std::vector<TPatternMatchNode*>> FRootsByName;
   std::unordered_map<const TRule*, TRuleEntry> FRules;
+  uint64_t FCompilations = 0;
   TAlphaIndex FAlphaIndex;  // the alpha nodes below roots and alpha nodes
+  TJoinIndex FJoinIndex;    // the joins that may be shared, by their inputs
 };
 
 }  // namespace vettora

@@ -1,6 +1,7 @@
 #include "values/component.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace vettora {
 
@@ -60,9 +61,12 @@ void TComponent::RemoveChild(TComponent* child) {
   Notification(child, opRemove);
 }
 
+// An item is listed at most once. The search starts from the back: children
+// are mostly freed newest first, so both the search and the erase stay short
+// however many children an owner has.
 void TComponent::Unlink(std::vector<TComponent*>& list, TComponent* item) {
-  auto it = std::find(list.begin(), list.end(), item);
-  if (it != list.end()) list.erase(it);
+  auto it = std::find(list.rbegin(), list.rend(), item);
+  if (it != list.rend()) list.erase(std::next(it).base());
 }
 
 }  // namespace vettora

@@ -172,6 +172,26 @@ TEST(EngineRules, RuleAndEngineMayGoInEitherOrder) {
   EXPECT_EQ(rule->Engine(), nullptr);
 }
 
+TEST(EngineRules, ClearingFreesTheEnginesOwnRulesOnly) {
+  TInferenceEngine engine;
+  int children = engine.ComponentCount();
+  std::vector<TRule*> owned;
+  for (int i = 0; i < 20; ++i)
+    owned.push_back(OwnedRule(engine, "owned" + std::to_string(i), i % 2 ? "a" : "b"));
+  auto placed = MakeRule(engine, "placed", 0, Patterns(OrderedPattern(engine, "a", "x")));
+  delete owned[7];  // one gone early, from the middle of the engine's children
+  EXPECT_EQ(engine.Rules().Count(), 20);
+  EXPECT_EQ(engine.ComponentCount(), children + 19);
+  engine.Rules().Clear();
+  EXPECT_EQ(engine.Rules().Count(), 0);
+  EXPECT_EQ(engine.ComponentCount(), children);
+  EXPECT_EQ(placed->RuleName(), "placed");  // still alive, not filed
+  EXPECT_EQ(engine.FindRule("placed"), nullptr);
+  // A rule made afresh under an old name is filed again.
+  TRule* again = OwnedRule(engine, "owned3", "a");
+  EXPECT_EQ(engine.FindRule("owned3"), again);
+}
+
 TEST(EngineRules, AChangedRuleIsCompiledAgain) {
   TInferenceEngine engine;
   auto rule = MakeRule(engine, "r", 0, Patterns(OrderedPattern(engine, "a", "x")));

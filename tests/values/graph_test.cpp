@@ -88,6 +88,30 @@ TEST(Graph, EdgeBookkeeping) {
   EXPECT_EQ(GraphError([&] { (void)a->Edges(0); }), "List index out of bounds (0)");
 }
 
+TEST(Graph, EdgesAndNodesGoneInAnyOrderLeaveTheRestInOrder) {
+  TGGraph graph;
+  TGGraphNode* hub = graph.AddNode();
+  std::vector<TGGraphNode*> leaves;
+  for (int i = 0; i < 5; ++i) {
+    leaves.push_back(graph.AddNode());
+    graph.Connect<TTaggedEdge>(hub, leaves.back(), i);
+    graph.Connect<TTaggedEdge>(leaves.back(), hub, 10 + i);
+  }
+  auto tags = [](auto edge, int count) {
+    std::vector<int> list;
+    for (int i = 0; i < count; ++i) list.push_back(static_cast<TTaggedEdge*>(edge(i))->Tag);
+    return list;
+  };
+  graph.DeleteNode(leaves[4]);  // the newest
+  graph.DeleteNode(leaves[1]);  // one from the middle
+  graph.DeleteEdge(hub->Edges(0));
+  EXPECT_EQ(tags([&](int i) { return hub->Edges(i); }, hub->OutDegree()), (std::vector<int>{2, 3}));
+  EXPECT_EQ(tags([&](int i) { return hub->InEdges(i); }, hub->InDegree()),
+            (std::vector<int>{10, 12, 13}));
+  EXPECT_EQ(graph.NodeCount(), 4);
+  EXPECT_EQ(graph.Nodes(3), leaves[3]);
+}
+
 TEST(Graph, UndirectedGraphAddsReverseEdgesExceptLoops) {
   TGGraph graph;
   graph.SetDirected(false);
