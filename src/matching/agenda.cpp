@@ -54,18 +54,36 @@ int32_t TActivationAgenda::IndexOf(const TActivation* activation) const {
 
 TActivationAgenda::TSequence::TNode* TActivationAgenda::NodeOf(
     const TActivation* activation) const {
+  if (!activation) return nullptr;
+  if (activation->FAgenda == this) return static_cast<TSequence::TNode*>(activation->FAgendaEntry);
   auto it = FIndex.find(activation);
   return it == FIndex.end() ? nullptr : it->second;
 }
 
 // An activation stands in one entry at a time; should it be stored twice,
-// the index keeps the first entry made.
+// the index keeps the first entry made. The entry is kept in the
+// activation itself unless another agenda already keeps its own there.
 void TActivationAgenda::Map(TSequence::TNode* node) {
-  FIndex.try_emplace(node->Value().Activation, node);
+  TActivation* activation = node->Value().Activation;
+  if (activation->FAgenda == this) return;
+  if (!activation->FAgenda && !FIndex.contains(activation)) {
+    activation->FAgenda = this;
+    activation->FAgendaEntry = node;
+    return;
+  }
+  FIndex.try_emplace(activation, node);
 }
 
 void TActivationAgenda::Unmap(TSequence::TNode* node) {
-  auto it = FIndex.find(node->Value().Activation);
+  TActivation* activation = node->Value().Activation;
+  if (activation->FAgenda == this) {
+    if (activation->FAgendaEntry == node) {
+      activation->FAgenda = nullptr;
+      activation->FAgendaEntry = nullptr;
+    }
+    return;
+  }
+  auto it = FIndex.find(activation);
   if (it != FIndex.end() && it->second == node) FIndex.erase(it);
 }
 
@@ -99,10 +117,10 @@ TActivation* TActivationAgenda::Extract(int32_t index) {
 
 void TActivationAgenda::Clear() {
   std::vector<TActivation*> owned;
-  if (FOwnsObjects) {
-    owned.reserve(size_t(Count()));
-    for (auto* node = FEntries.First(); node; node = TSequence::Next(node))
-      owned.push_back(node->Value().Activation);
+  if (FOwnsObjects) owned.reserve(size_t(Count()));
+  for (auto* node = FEntries.First(); node; node = TSequence::Next(node)) {
+    Unmap(node);
+    if (FOwnsObjects) owned.push_back(node->Value().Activation);
   }
   FIndex.clear();
   FEntries.Clear();

@@ -166,19 +166,25 @@ void TRule::SetPatterns(const std::vector<const TIEPattern*>& patterns) {
   guard.End();
 }
 
+std::vector<IFunCallBase>& TRule::MutableActions() {
+  if (FActions.use_count() > 1) FActions = std::make_shared<std::vector<IFunCallBase>>(*FActions);
+  return *FActions;
+}
+
 void TRule::AddAction(IFunCallBase action) {
-  FActions.push_back(std::move(action));
+  MutableActions().push_back(std::move(action));
   Changed();
 }
 
 void TRule::DeleteAction(int32_t i) {
   if (i < 0 || i >= ActionCount()) throw EListError(FormatMessage(kListIndexError, {i}));
-  FActions.erase(FActions.begin() + i);
+  std::vector<IFunCallBase>& actions = MutableActions();
+  actions.erase(actions.begin() + i);
   Changed();
 }
 
 void TRule::ClearActions() {
-  FActions.clear();
+  MutableActions().clear();
   Changed();
 }
 

@@ -56,14 +56,13 @@ TAssertFunction::TAssertFunction()
                         "ID of the last one, or FALSE when it was not added",
                         " <fact>*", 0, kNoLimit) {}
 
-// Each fact argument is a pattern of the fact: a clone of it receives the
+// Each fact argument is a pattern of the fact: a new fact receives the
 // evaluated slots, so the call can run again with other bindings.
 IIEValue TAssertFunction::Execute(TFunctionCall& call, TIEContext& context) {
   TInferenceEngine& engine = EngineOf(context);
   int32_t id = -1;
   for (int32_t i = 0; i < call.ArgumentCount(); ++i) {
-    IFact fact = FactOfValue(*call.EvaluateArgument(i, context))->Clone();
-    context.InstantiateFact(fact);
+    IFact fact = context.InstantiateCopy(*FactOfValue(*call.EvaluateArgument(i, context)));
     id = engine.Assert(fact);
   }
   return id < 0 ? FalseValue() : FactIdValue(id);
