@@ -2,6 +2,8 @@
 // facts, and the fact-duplication switch.
 #include "packages/standard/standard_facts.h"
 
+#include <typeinfo>
+
 #include "engine/facts.h"
 #include "engine/inference_engine.h"
 #include "functions/function_call.h"
@@ -41,7 +43,11 @@ IFact FactNamedBy(TInferenceEngine& engine, const TIEValue& target) {
 
 IFact FactOfValue(const TIEValue& value) {
   IFactBase base = value.AsFact();
-  auto* fact = dynamic_cast<TFact*>(base.Get());
+  // A plain fact, the usual case (every assert reads one), is recognised
+  // without a full dynamic cast.
+  TFactBase* held = base.Get();
+  auto* fact = held && typeid(*held) == typeid(TFact) ? static_cast<TFact*>(held)
+                                                      : dynamic_cast<TFact*>(held);
   if (!fact) throw EIEException(FormatMessage(kNotAType, {"fact", value.AsText(), "fact"}));
   return IFact(fact);
 }
