@@ -77,8 +77,10 @@ class TActivation : public TObject {
   bool FFiring = false;
   // The agenda entry that stands for this activation, kept here by the
   // first agenda that files it so finding it takes no hash lookup (another
-  // agenda holding it too keeps its own index).
-  const void* FAgenda = nullptr;
+  // agenda holding it too keeps its own index). The agenda is named by its
+  // filing epoch, which it renews when it is cleared: a claim it left then
+  // is never mistaken for a live one, and clearing touches no activation.
+  uint64_t FAgendaEpoch = 0;
   void* FAgendaEntry = nullptr;
 };
 

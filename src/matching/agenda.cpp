@@ -9,6 +9,17 @@
 
 namespace vettora {
 
+namespace {
+
+uint64_t NextEpoch() {
+  static uint64_t last = 0;
+  return ++last;
+}
+
+}  // namespace
+
+TActivationAgenda::TActivationAgenda() : FEpoch(NextEpoch()) {}
+
 TActivationAgenda::~TActivationAgenda() { Clear(); }
 
 TActivationAgenda::TEntry TActivationAgenda::MakeEntry(TActivation* activation) {
@@ -55,7 +66,8 @@ int32_t TActivationAgenda::IndexOf(const TActivation* activation) const {
 TActivationAgenda::TSequence::TNode* TActivationAgenda::NodeOf(
     const TActivation* activation) const {
   if (!activation) return nullptr;
-  if (activation->FAgenda == this) return static_cast<TSequence::TNode*>(activation->FAgendaEntry);
+  if (activation->FAgendaEpoch == FEpoch)
+    return static_cast<TSequence::TNode*>(activation->FAgendaEntry);
   auto it = FIndex.find(activation);
   return it == FIndex.end() ? nullptr : it->second;
 }
@@ -65,9 +77,9 @@ TActivationAgenda::TSequence::TNode* TActivationAgenda::NodeOf(
 // activation itself unless another agenda already keeps its own there.
 void TActivationAgenda::Map(TSequence::TNode* node) {
   TActivation* activation = node->Value().Activation;
-  if (activation->FAgenda == this) return;
-  if (!activation->FAgenda && !FIndex.contains(activation)) {
-    activation->FAgenda = this;
+  if (activation->FAgendaEpoch == FEpoch) return;
+  if (activation->FAgendaEpoch == 0 && !FIndex.contains(activation)) {
+    activation->FAgendaEpoch = FEpoch;
     activation->FAgendaEntry = node;
     return;
   }
@@ -76,9 +88,9 @@ void TActivationAgenda::Map(TSequence::TNode* node) {
 
 void TActivationAgenda::Unmap(TSequence::TNode* node) {
   TActivation* activation = node->Value().Activation;
-  if (activation->FAgenda == this) {
+  if (activation->FAgendaEpoch == FEpoch) {
     if (activation->FAgendaEntry == node) {
-      activation->FAgenda = nullptr;
+      activation->FAgendaEpoch = 0;
       activation->FAgendaEntry = nullptr;
     }
     return;
@@ -115,13 +127,16 @@ TActivation* TActivationAgenda::Extract(int32_t index) {
   return activation;
 }
 
+// The activations are not touched (one an agenda does not own may be gone
+// already): a new epoch makes the entries they keep stale instead.
 void TActivationAgenda::Clear() {
   std::vector<TActivation*> owned;
-  if (FOwnsObjects) owned.reserve(size_t(Count()));
-  for (auto* node = FEntries.First(); node; node = TSequence::Next(node)) {
-    Unmap(node);
-    if (FOwnsObjects) owned.push_back(node->Value().Activation);
+  if (FOwnsObjects) {
+    owned.reserve(size_t(Count()));
+    for (auto* node = FEntries.First(); node; node = TSequence::Next(node))
+      owned.push_back(node->Value().Activation);
   }
+  FEpoch = NextEpoch();
   FIndex.clear();
   FEntries.Clear();
   for (TActivation* activation : owned) delete activation;

@@ -64,7 +64,8 @@ TBinding* TBindings::Set(std::string_view name, IIEValue value) {
     binding->Reset(name, std::move(value));
     return binding;
   }
-  if (FSpares.empty()) return Append(hash, std::make_unique<TBinding>(std::string(name), std::move(value)));
+  if (FSpares.empty())
+    return Append(hash, std::make_unique<TBinding>(std::string(name), std::move(value)));
   std::unique_ptr<TBinding> binding = std::move(FSpares.back());
   FSpares.pop_back();
   binding->Reset(name, std::move(value));

@@ -69,8 +69,7 @@ const TIEValue* TIEContext::StoredSlotValue(TFact& fact, const TBindingInfo& bin
   int32_t position = binding.SlotPositionIn(fact);
   if (position >= 0) {
     const IIEValue& stored = fact.ValueAt(position);
-    if (stored.Get() != fact.Template()->SlotAt(position)->SlotDefault().Get())
-      return stored.Get();
+    if (stored.Get() != fact.Template()->SlotAt(position)->SlotDefault().Get()) return stored.Get();
   }
   return fact.GetSlotValue(binding.SlotIndex()).Get();
 }
