@@ -42,7 +42,7 @@ TRule::TRule(TComponent* owner, TUnfiled)
 
 TRule::~TRule() {
   BeginDestroy();
-  *FAlive = false;
+  FAlive->Alive = false;
   // Taken out while the rule is still whole: removing its activations asks
   // the engine, which may read the rule.
   while (!FNetworks.empty()) FNetworks.back()->RemoveRule(*this);
@@ -167,8 +167,12 @@ void TRule::SetPatterns(const std::vector<const TIEPattern*>& patterns) {
 }
 
 std::vector<IFunCallBase>& TRule::MutableActions() {
-  if (FActions.use_count() > 1) FActions = std::make_shared<std::vector<IFunCallBase>>(*FActions);
-  return *FActions;
+  if (FActions->RefCount() > 1) {
+    Ref<TActionList> copy = MakeRef<TActionList>();
+    copy->Items = FActions->Items;
+    FActions = std::move(copy);
+  }
+  return FActions->Items;
 }
 
 void TRule::AddAction(IFunCallBase action) {

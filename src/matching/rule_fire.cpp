@@ -17,22 +17,22 @@ namespace {
 class TFiringScope {
  public:
   TFiringScope(std::unique_ptr<TIEContext> context, std::unique_ptr<TIEContext>& home,
-               std::shared_ptr<bool> alive)
-      : FContext(std::move(context)), FHome(home), FAlive(std::move(alive)) {}
+               const bool& alive)
+      : FContext(std::move(context)), FHome(home), FAlive(alive) {}
   ~TFiringScope() {
     FContext->Recycle();
-    if (*FAlive && !FHome) FHome = std::move(FContext);
+    if (FAlive && !FHome) FHome = std::move(FContext);
   }
   TFiringScope(const TFiringScope&) = delete;
   TFiringScope& operator=(const TFiringScope&) = delete;
 
   [[nodiscard]] TIEContext& Context() const { return *FContext; }
-  [[nodiscard]] bool RuleAlive() const { return *FAlive; }
+  [[nodiscard]] bool RuleAlive() const { return FAlive; }
 
  private:
   std::unique_ptr<TIEContext> FContext;
   std::unique_ptr<TIEContext>& FHome;  // the rule's member; touched only while the rule lives
-  std::shared_ptr<bool> FAlive;
+  const bool& FAlive;  // the rule's flag, held alive by the firing
 };
 
 }  // namespace
@@ -86,7 +86,8 @@ void TRule::BindToken(const IReteToken& token, TIEContext& context) {
 
 void TRule::Fire(const TActivation& activation) {
   if (!FEngine) throw EIEException(kUnknownEngine);
-  TFiringScope scope(TakeFiringContext(), FFiringContext, FAlive);
+  Ref<TAliveFlag> alive = FAlive;  // outlives the rule if an action frees it
+  TFiringScope scope(TakeFiringContext(), FFiringContext, alive->Alive);
   TIEContext& context = scope.Context();
   context.SetToken(activation.Token());
   BindToken(activation.Token(), context);
@@ -99,8 +100,8 @@ void TRule::Fire(const TActivation& activation) {
     handler(*this, context);
   }
   if (scope.RuleAlive() && !context.ReturnFlag()) {
-    std::shared_ptr<const std::vector<IFunCallBase>> actions = FActions;
-    for (const IFunCallBase& action : *actions) {
+    Ref<TActionList> actions = FActions;
+    for (const IFunCallBase& action : actions->Items) {
       if (action) action->Evaluate(&context);
       if (context.ReturnFlag()) break;
     }
