@@ -65,11 +65,7 @@ void TInferenceEngine::Clear() {
   FHaltRequest = false;
   FFacts->SetNextId(0);
   FRuleNumber = 0;
-  // The activation being fired stays with the run loop, which frees it.
-  if (FFiringActivation) {
-    int32_t firing = FAgenda->IndexOf(FFiringActivation);
-    if (firing >= 0) (void)FAgenda->Extract(firing);
-  }
+  ExtractFiringActivations();
   FAgenda->Clear();
   EmptyNetwork();
   FRules->Clear();

@@ -33,9 +33,11 @@ std::string TokenText(const TActivation& activation) {
 
 int32_t TInferenceEngine::Run(int32_t maximum) {
   StartInference();
-  while (FAgenda->Count() > 0 && !FHaltRequest && FRulesFired < maximum) {
+  while (!FHaltRequest && FRulesFired < maximum) {
+    int32_t next = NextToFire();
+    if (next < 0) break;
     std::lock_guard<std::recursive_mutex> lock(FLock);
-    FireNext();
+    FireNext(next);
   }
   EndInference();
   return FRulesFired;
@@ -51,13 +53,29 @@ void TInferenceEngine::StartInference() {
   FHaltRequest = false;
 }
 
-// The front activation fires while it stays on the agenda; the network's
-// report (ActivationFired) takes it off, and it is freed here afterwards.
-void TInferenceEngine::FireNext() {
-  if (FAgenda->Count() == 0) return;
-  TActivation* activation = FAgenda->Items(0);
+// The first entry not being fired. Entries stay on the agenda while they
+// fire, so a run started from a rule's actions finds the activations of the
+// runs around it there; firing one of those again would never end.
+int32_t TInferenceEngine::NextToFire() const {
+  for (int32_t i = 0; i < FAgenda->Count(); ++i)
+    if (!FAgenda->Items(i)->Firing()) return i;
+  return -1;
+}
+
+// The activations being fired (more than one when a rule's actions ran the
+// engine) leave the agenda without being freed: their run loops free them.
+void TInferenceEngine::ExtractFiringActivations() {
+  for (int32_t i = FAgenda->Count(); i-- > 0;)
+    if (FAgenda->Items(i)->Firing()) (void)FAgenda->Extract(i);
+}
+
+// The activation fires while it stays on the agenda; the network's report
+// (ActivationFired) takes it off, and it is freed here afterwards.
+void TInferenceEngine::FireNext(int32_t index) {
+  TActivation* activation = FAgenda->Items(index);
   TActivation* outer = FFiringActivation;  // a run started from a rule's actions
   FFiringActivation = activation;
+  activation->SetFiring(true);
   try {
     if (Watching(cwRule))
       PrintOut("", "FIRE " + std::to_string(FRulesFired) + " " + RuleNameOf(*activation) + " " +
@@ -131,7 +149,7 @@ void TInferenceEngine::AddActivation(std::unique_ptr<TActivation> activation) {
 
 void TInferenceEngine::RemoveActivation(int32_t index) {
   TActivation* activation = FAgenda->Items(index);
-  RemoveAgendaEntry(index, *activation, activation != FFiringActivation);
+  RemoveAgendaEntry(index, *activation, !activation->Firing());
 }
 
 // The entry is taken off without freeing; the activation goes back to the
@@ -140,7 +158,7 @@ void TInferenceEngine::RemoveActivation(int32_t index) {
 std::unique_ptr<TActivation> TInferenceEngine::RemoveActivation(TActivation& activation) {
   int32_t index = FAgenda->IndexOf(&activation);
   if (index < 0 || !RemoveAgendaEntry(index, activation, false)) return nullptr;
-  if (&activation == FFiringActivation) return nullptr;
+  if (activation.Firing()) return nullptr;
   return std::unique_ptr<TActivation>(&activation);
 }
 
@@ -181,16 +199,13 @@ void TInferenceEngine::SetActivation(int32_t index, TActivation* activation) {
 // Every activation is replaced by a clone that the new strategy places
 // (salience evaluated again, OnAddActivation and the watch line for each).
 // The clones are listed by their terminal nodes, so retracting one of their
-// facts still takes them off the agenda. The activation being fired, when
-// the strategy changes inside a rule's actions, is only taken off: it has
-// fired and is freed by the run loop.
+// facts still takes them off the agenda. The activations being fired, when
+// the strategy changes inside a rule's actions, are only taken off: they
+// have fired and are freed by their run loops.
 void TInferenceEngine::SetStrategy(TSearchStrategy value) {
   if (value == FStrategy) return;
   TAgendaOwnershipGuard guard(*FAgenda);
-  if (FFiringActivation) {
-    int32_t firing = FAgenda->IndexOf(FFiringActivation);
-    if (firing >= 0) (void)FAgenda->Extract(firing);
-  }
+  ExtractFiringActivations();
   TActivationAgenda originals;
   originals.Assign(*FAgenda);
   FStrategy = value;

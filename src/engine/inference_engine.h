@@ -480,7 +480,9 @@ class TInferenceEngine : public TComponent,
   void CreateSpecialConstructs();
   void DropSpecialConstructs();
   void AssertInitialFact();
-  void FireNext();
+  [[nodiscard]] int32_t NextToFire() const;
+  void ExtractFiringActivations();
+  void FireNext(int32_t index);
   void FinishFiring(TActivation* activation);
   void GatherStatistics();
   void PrintStatistics(double seconds);

@@ -213,6 +213,18 @@ IFact TFact::Clone() const {
   return copy;
 }
 
+IFact TFact::CloneSharingValues() const {
+  IFact copy = MakeRef<TFact>(FTemplate);
+  Sync();
+  copy->FLayout = FLayout;
+  copy->FValues = FValues;
+  copy->FMade = FMade;
+  copy->FMadeCounter = FMadeCounter;
+  copy->FID = FID;
+  copy->FTag = FTag;
+  return copy;
+}
+
 // ---- Identity ---------------------------------------------------------------
 
 bool TFact::Equals(const TFactBase& other) const {

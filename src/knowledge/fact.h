@@ -81,6 +81,10 @@ class TFact : public TFactBase {
   // engine's template of the same name (created when missing).
   void Assign(const TFact& source);
   [[nodiscard]] IFact Clone() const;
+  // As Clone, but the copy holds the very value handles of this fact: for
+  // a caller that gives every slot a new value next (an assertion filling
+  // in the fact its action names).
+  [[nodiscard]] IFact CloneSharingValues() const;
 
   // The very same template and, slot by slot in sorted order except fuzzy
   // slots, equal values.

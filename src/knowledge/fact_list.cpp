@@ -78,7 +78,14 @@ void TFactList::File(const IFact& fact, bool fuzzy, uint32_t key) {
   FFacts.Add(fact);
   fact->FIndexedFuzzy = fuzzy;
   fact->FIndexKey = key;
-  (fuzzy ? FFuzzyIndex : FHashIndex).emplace(key, fact.Get());
+  TIndex& index = fuzzy ? FFuzzyIndex : FHashIndex;
+  if (FSpareEntry) {
+    FSpareEntry.key() = key;
+    FSpareEntry.mapped() = fact.Get();
+    index.insert(std::move(FSpareEntry));
+  } else {
+    index.emplace(key, fact.Get());
+  }
   FHighestId = std::max(FHighestId, fact->ID());
 }
 
@@ -90,7 +97,7 @@ IFact TFactList::Unfile(int32_t index) {
   auto [begin, end] = hashes.equal_range(fact->FIndexKey);
   for (auto it = begin; it != end; ++it) {
     if (it->second == fact.Get()) {
-      hashes.erase(it);
+      FSpareEntry = hashes.extract(it);
       break;
     }
   }

@@ -140,8 +140,13 @@ class TFactList {
 
   IFactEngine* FEngine;  // not counted
   TFactSequence FFacts;
-  std::unordered_multimap<uint32_t, TFact*> FHashIndex;   // non-fuzzy facts
-  std::unordered_multimap<uint32_t, TFact*> FFuzzyIndex;  // fuzzy facts
+  using TIndex = std::unordered_multimap<uint32_t, TFact*>;
+  TIndex FHashIndex;   // non-fuzzy facts
+  TIndex FFuzzyIndex;  // fuzzy facts
+  // The index entry of the fact last unfiled, kept for the next fact filed:
+  // a rule that retracts one fact and asserts another then allocates no
+  // index entry.
+  TIndex::node_type FSpareEntry;
   int32_t FNextId = 0;
   int32_t FHighestId = -1;
   std::deque<IFact> FAssertQueue;

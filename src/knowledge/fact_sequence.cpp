@@ -81,6 +81,9 @@ void TFactSequence::Clear() {
 
 int32_t TFactSequence::SlotOfIndex(int32_t index) const {
   if (FLive == int32_t(FSlots.size())) return index;
+  // The newest fact, the one a rule most often reads or retracts: when the
+  // last slot is live it is the last index.
+  if (index == FLive - 1 && FSlots.back()) return int32_t(FSlots.size()) - 1;
   if (FCursorIndex >= 0 && index == FCursorIndex + 1) {
     int32_t slot = FCursorSlot + 1;
     while (!FSlots[size_t(slot)]) ++slot;
@@ -107,6 +110,7 @@ int32_t TFactSequence::SlotOfIndex(int32_t index) const {
 
 int32_t TFactSequence::IndexOfSlot(int32_t slot) const {
   if (FLive == int32_t(FSlots.size())) return slot;
+  if (slot == int32_t(FSlots.size()) - 1 && FSlots.back()) return FLive - 1;
   int32_t live = 0;
   for (size_t i = size_t(slot) + 1; i > 0; i -= i & (~i + 1)) live += FTree[i];
   return live - 1;

@@ -52,8 +52,15 @@ class TActivation : public TObject {
   // "<salience> <rule name> : f-1, f-2 (1.0000)".
   [[nodiscard]] std::string Text() const;
 
+  // Set by the run loop while the activation fires (it stays on the agenda
+  // until it has fired): a run started from its rule's actions must not
+  // fire it again.
+  [[nodiscard]] bool Firing() const { return FFiring; }
+  void SetFiring(bool firing) { FFiring = firing; }
+
  private:
   friend class TPatternMatchTerminalNode;
+  friend class TActivationAgenda;
 
   TRule* FRule;
   IReteToken FToken;
@@ -67,6 +74,14 @@ class TActivation : public TObject {
   TActivation* FSameNext = nullptr;
   uint64_t FSequence = 0;
   bool FListed = false;
+  bool FFiring = false;
+  // The agenda entry that stands for this activation, kept here by the
+  // first agenda that files it so finding it takes no hash lookup (another
+  // agenda holding it too keeps its own index). The agenda is named by its
+  // filing epoch, which it renews when it is cleared: a claim it left then
+  // is never mistaken for a live one, and clearing touches no activation.
+  uint64_t FAgendaEpoch = 0;
+  void* FAgendaEntry = nullptr;
 };
 
 }  // namespace vettora

@@ -9,6 +9,17 @@
 
 namespace vettora {
 
+namespace {
+
+uint64_t NextEpoch() {
+  static uint64_t last = 0;
+  return ++last;
+}
+
+}  // namespace
+
+TActivationAgenda::TActivationAgenda() : FEpoch(NextEpoch()) {}
+
 TActivationAgenda::~TActivationAgenda() { Clear(); }
 
 TActivationAgenda::TEntry TActivationAgenda::MakeEntry(TActivation* activation) {
@@ -54,18 +65,37 @@ int32_t TActivationAgenda::IndexOf(const TActivation* activation) const {
 
 TActivationAgenda::TSequence::TNode* TActivationAgenda::NodeOf(
     const TActivation* activation) const {
+  if (!activation) return nullptr;
+  if (activation->FAgendaEpoch == FEpoch)
+    return static_cast<TSequence::TNode*>(activation->FAgendaEntry);
   auto it = FIndex.find(activation);
   return it == FIndex.end() ? nullptr : it->second;
 }
 
 // An activation stands in one entry at a time; should it be stored twice,
-// the index keeps the first entry made.
+// the index keeps the first entry made. The entry is kept in the
+// activation itself unless another agenda already keeps its own there.
 void TActivationAgenda::Map(TSequence::TNode* node) {
-  FIndex.try_emplace(node->Value().Activation, node);
+  TActivation* activation = node->Value().Activation;
+  if (activation->FAgendaEpoch == FEpoch) return;
+  if (activation->FAgendaEpoch == 0 && !FIndex.contains(activation)) {
+    activation->FAgendaEpoch = FEpoch;
+    activation->FAgendaEntry = node;
+    return;
+  }
+  FIndex.try_emplace(activation, node);
 }
 
 void TActivationAgenda::Unmap(TSequence::TNode* node) {
-  auto it = FIndex.find(node->Value().Activation);
+  TActivation* activation = node->Value().Activation;
+  if (activation->FAgendaEpoch == FEpoch) {
+    if (activation->FAgendaEntry == node) {
+      activation->FAgendaEpoch = 0;
+      activation->FAgendaEntry = nullptr;
+    }
+    return;
+  }
+  auto it = FIndex.find(activation);
   if (it != FIndex.end() && it->second == node) FIndex.erase(it);
 }
 
@@ -97,6 +127,8 @@ TActivation* TActivationAgenda::Extract(int32_t index) {
   return activation;
 }
 
+// The activations are not touched (one an agenda does not own may be gone
+// already): a new epoch makes the entries they keep stale instead.
 void TActivationAgenda::Clear() {
   std::vector<TActivation*> owned;
   if (FOwnsObjects) {
@@ -104,6 +136,7 @@ void TActivationAgenda::Clear() {
     for (auto* node = FEntries.First(); node; node = TSequence::Next(node))
       owned.push_back(node->Value().Activation);
   }
+  FEpoch = NextEpoch();
   FIndex.clear();
   FEntries.Clear();
   for (TActivation* activation : owned) delete activation;

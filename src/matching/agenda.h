@@ -31,7 +31,7 @@ class TActivation;
 
 class TActivationAgenda : public TObject {
  public:
-  TActivationAgenda() = default;
+  TActivationAgenda();
   ~TActivationAgenda() override;
   TActivationAgenda(const TActivationAgenda&) = delete;
   TActivationAgenda& operator=(const TActivationAgenda&) = delete;
@@ -92,7 +92,11 @@ class TActivationAgenda : public TObject {
   void Insert(int32_t index, TEntry entry);
 
   TSequence FEntries;
+  // Activations filed here whose entry another agenda keeps in them.
   std::unordered_map<const TActivation*, TSequence::TNode*> FIndex;
+  // Names this agenda in the entries it keeps in activations; unique over
+  // all agendas and renewed by Clear.
+  uint64_t FEpoch;
   bool FOwnsObjects = true;
 };
 

@@ -13,6 +13,17 @@ void TBindingInfo::AssignInfo(const TBindingInfo& source) {
   FFactIndex = source.FFactIndex;
   FSlotIndex = source.FSlotIndex;
   FSubIndex = source.FSubIndex;
+  FLayout = nullptr;
+}
+
+int32_t TBindingInfo::SlotPositionIn(const TFact& fact) const {
+  const IFactTemplate& t = fact.Template();
+  if (!t) return -1;
+  if (t->Layout() != FLayout) {
+    FPosition = t->SlotIndex(FSlotIndex);
+    FLayout = t->Layout();
+  }
+  return FPosition;
 }
 
 bool TBindingInfo::Equals(const TBindingInfo& other) const {
@@ -33,6 +44,14 @@ TBinding::TBinding(std::string name, IIEValue value)
 
 TBinding::TBinding(std::string name, int32_t factIndex, std::string slotIndex, int32_t subIndex)
     : TBindingInfo(factIndex, std::move(slotIndex), subIndex), FName(std::move(name)) {}
+
+void TBinding::Reset(std::string_view name, IIEValue value) {
+  if (FName != name) FName.assign(name);
+  SetFactIndex(kLocalFactIndex);
+  if (!IsLocal()) SetSlotIndex(kLocalSlot);
+  SetSubIndex(-1);
+  FValue = std::move(value);
+}
 
 std::unique_ptr<TObject> TBinding::Duplicate() const {
   auto copy = std::make_unique<TBinding>(FName, FactIndex(), SlotIndex(), SubIndex());

@@ -8,7 +8,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
+#include "knowledge/fact.h"
 #include "values/value.h"
 
 namespace vettora {
@@ -33,13 +35,21 @@ class TBindingInfo : public TBindingInfoBase {
   [[nodiscard]] int32_t FactIndex() const { return FFactIndex; }
   void SetFactIndex(int32_t index) { FFactIndex = index; }
   [[nodiscard]] const std::string& SlotIndex() const { return FSlotIndex; }
-  void SetSlotIndex(std::string slot) { FSlotIndex = std::move(slot); }
+  void SetSlotIndex(std::string slot) {
+    FSlotIndex = std::move(slot);
+    FLayout = nullptr;
+  }
   // -1 reads the whole slot; otherwise the element of the slot's multifield.
   [[nodiscard]] int32_t SubIndex() const { return FSubIndex; }
   void SetSubIndex(int32_t index) { FSubIndex = index; }
 
-  [[nodiscard]] bool IsLocal() const { return FSlotIndex == kLocalSlot; }
-  [[nodiscard]] bool IsPattern() const { return FSlotIndex == kPatternSlot; }
+  [[nodiscard]] bool IsLocal() const { return FSlotIndex == std::string_view(kLocalSlot); }
+  [[nodiscard]] bool IsPattern() const { return FSlotIndex == std::string_view(kPatternSlot); }
+
+  // The position of the slot in `fact`'s template, or -1 when it has none
+  // (or the fact no template). Looked up by name once per template layout,
+  // so reading a bound variable while matching never hashes the name.
+  [[nodiscard]] int32_t SlotPositionIn(const TFact& fact) const;
 
   // Takes the position (fact, slot, element) of another record.
   void AssignInfo(const TBindingInfo& source);
@@ -55,6 +65,10 @@ class TBindingInfo : public TBindingInfoBase {
   int32_t FFactIndex = 0;
   std::string FSlotIndex;
   int32_t FSubIndex = -1;
+  // The layout SlotPositionIn last looked at (held, so a new layout never
+  // reuses its address) and the slot's position in it.
+  mutable ISlotLayout FLayout;
+  mutable int32_t FPosition = -1;
 };
 
 class TBinding : public TBindingInfo {
@@ -69,6 +83,9 @@ class TBinding : public TBindingInfo {
   [[nodiscard]] const std::string& Name() const { return FName; }
   [[nodiscard]] const IIEValue& Value() const { return FValue; }
   void SetValue(IIEValue value) { FValue = std::move(value); }
+  // Becomes the positionless binding of `name` holding `value`, as if made
+  // anew (a binding table reuses its bindings so).
+  void Reset(std::string_view name, IIEValue value);
 
   // The position is equal, the names are equal, and the values are the
   // same object or equal.
@@ -78,7 +95,7 @@ class TBinding : public TBindingInfo {
   [[nodiscard]] std::string BindingText() const override;
 
  private:
-  const std::string FName;
+  std::string FName;
   IIEValue FValue;
 };
 

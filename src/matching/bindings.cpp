@@ -40,6 +40,11 @@ TBinding* TBindings::Add(std::unique_ptr<TBinding> binding) {
     FItems[size_t(i)].Binding = std::move(binding);
     return added;
   }
+  return Append(hash, std::move(binding));
+}
+
+TBinding* TBindings::Append(uint32_t hash, std::unique_ptr<TBinding> binding) {
+  TBinding* added = binding.get();
   FItems.push_back({hash, std::move(binding)});
   if (FItems.size() > kScanLimit) {
     // Keep the index at most half full.
@@ -49,6 +54,22 @@ TBinding* TBindings::Add(std::unique_ptr<TBinding> binding) {
       IndexEntry(int32_t(FItems.size() - 1));
   }
   return added;
+}
+
+TBinding* TBindings::Set(std::string_view name, IIEValue value) {
+  uint32_t hash = NameHash(name);
+  int32_t i = IndexOf(name, hash);
+  if (i >= 0) {
+    TBinding* binding = FItems[size_t(i)].Binding.get();
+    binding->Reset(name, std::move(value));
+    return binding;
+  }
+  if (FSpares.empty())
+    return Append(hash, std::make_unique<TBinding>(std::string(name), std::move(value)));
+  std::unique_ptr<TBinding> binding = std::move(FSpares.back());
+  FSpares.pop_back();
+  binding->Reset(name, std::move(value));
+  return Append(hash, std::move(binding));
 }
 
 bool TBindings::Remove(std::string_view name) {
@@ -68,6 +89,15 @@ void TBindings::Clear() {
   std::vector<TEntry> old;
   old.swap(FItems);
   FSlots.clear();
+  // Spares are taken from the back: stacked last binding first, so a table
+  // filled again with the same names gets each binding back under its own
+  // name.
+  for (auto e = old.rbegin(); e != old.rend(); ++e) {
+    e->Binding->SetValue(nullptr);
+    if (FSpares.size() < kSpareLimit) FSpares.push_back(std::move(e->Binding));
+  }
+  old.clear();
+  if (FItems.empty()) FItems.swap(old);  // keeps the storage for the next fill
 }
 
 void TBindings::ForEach(const std::function<void(TBinding&)>& visit) const {

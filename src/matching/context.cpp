@@ -71,7 +71,7 @@ void TIEContext::SetGlobal(std::string_view name, IIEValue value) {
 }
 
 TBinding* TIEContext::AddBinding(std::string_view name, IIEValue value) {
-  return FBindings.Add(std::make_unique<TBinding>(std::string(name), std::move(value)));
+  return FBindings.Set(name, std::move(value));
 }
 
 TBinding* TIEContext::Bind(std::string_view name, int32_t factIndex, std::string_view slotIndex,
@@ -87,21 +87,22 @@ void TIEContext::ClearBindings() {
 
 IValueVector TIEContext::EvaluateList(const TValueVector& list) {
   IValueVector out = MakeRef<TValueVector>();
-  AppendEvaluated(*out, list);
+  AppendEvaluated(*out, list, false);
   return out;
 }
 
-void TIEContext::AppendEvaluated(TValueVector& out, const TValueVector& list) {
+void TIEContext::AppendEvaluated(TValueVector& out, const TValueVector& list, bool unshare) {
   for (const IIEValue& item : list) {
     if (!item) {
       out.Add(item);
       continue;
     }
     IIEValue value = item->Evaluate(this);
+    bool itself = unshare && value.Get() == item.Get();
     if (value && value->DType() == dtList)
-      AppendEvaluated(out, *value->AsList());
+      AppendEvaluated(out, *value->ListPayload(), itself);
     else
-      out.Add(std::move(value));
+      out.Add(itself ? value->Clone() : std::move(value));
   }
 }
 

@@ -89,10 +89,18 @@ class TIEContext : public TObject, public IEvalContext {
                  int32_t subIndex);
   // Frees every binding of this context and clears the return state.
   void ClearBindings();
+  // Makes the context as it was when it was created: no bindings, no
+  // return state, no fact or token, the enclosing context's call depth.
+  // A rule keeps its firing context and recycles it after each firing.
+  void Recycle();
 
   // Evaluates every slot value of the fact in this context and stores the
   // results into the same fact, which is answered.
   const IFact& InstantiateFact(const IFact& fact);
+  // The same into a new fact made from `pattern`, which is left as it is
+  // (the new fact holds copies of the pattern's constants, never the
+  // pattern's own values).
+  [[nodiscard]] IFact InstantiateCopy(const TFact& pattern);
   // The evaluation of each element, nested lists flattened into the result.
   [[nodiscard]] IValueVector EvaluateList(const TValueVector& list);
 
@@ -101,7 +109,12 @@ class TIEContext : public TObject, public IEvalContext {
   [[nodiscard]] IIEValue BindingValue(const TBindingInfoBase& binding) override;
 
  private:
-  void AppendEvaluated(TValueVector& out, const TValueVector& list);
+  // Appends the evaluation of each element, nested lists flattened; with
+  // `unshare` an element that evaluates to itself is appended as a copy
+  // (a clone, as copying the list it came from would have made).
+  void AppendEvaluated(TValueVector& out, const TValueVector& list, bool unshare);
+  void InstantiateSlots(TFact& fact, bool unshare);
+  [[nodiscard]] static const TIEValue* StoredSlotValue(TFact& fact, const TBindingInfo& binding);
 
   TComponent* FEngine;
   TIEContext* FParent;

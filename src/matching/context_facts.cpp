@@ -7,7 +7,9 @@
 #include "fuzzy/fuzzy_expression.h"
 #include "knowledge/defined_type.h"
 #include "knowledge/fact.h"
+#include "knowledge/fact_slot.h"
 #include "matching/context.h"
+#include "matching/inline_vector.h"
 #include "matching/messages.h"
 #include "matching/token.h"
 #include "values/exceptions.h"
@@ -26,6 +28,13 @@ void TIEContext::SetFact(IFact fact) { FFact = std::move(fact); }
 
 void TIEContext::SetToken(IReteToken token) { FToken = std::move(token); }
 
+void TIEContext::Recycle() {
+  ClearBindings();
+  FFact = nullptr;
+  FToken = nullptr;
+  FCallDepth = FParent ? FParent->FCallDepth : 0;
+}
+
 IIEValue TIEContext::BindingValue(const TBindingInfoBase& base) {
   const TBindingInfo* binding = typeid(base) == typeid(TBindingInfo)
                                     ? static_cast<const TBindingInfo*>(&base)
@@ -43,13 +52,26 @@ IIEValue TIEContext::BindingValue(const TBindingInfoBase& base) {
     throw EIEException(
         FormatMessage(kBindingWithoutFact, {binding->FactIndex(), binding->InfoText()}));
   if (binding->IsPattern()) return MakeRef<TIEValue>(fact->ID(), dtFactId);
-  IIEValue value = fact->GetSlotValue(binding->SlotIndex());
-  if (binding->SubIndex() == -1) return value;
-  IValueVector list = value->AsList();
+  const TIEValue* value = StoredSlotValue(*fact, *binding);
+  if (binding->SubIndex() == -1) return IIEValue(const_cast<TIEValue*>(value));
+  const TValueVector* list = value->ListPayload();
+  if (!list) (void)value->AsList();  // raises the kind error
   if (binding->SubIndex() < 0 || binding->SubIndex() >= list->Count())
     throw EIEException(FormatMessage(kBindingElementRange,
                                      {binding->SubIndex(), binding->SlotIndex(), list->Count()}));
   return list->Items(binding->SubIndex());
+}
+
+// The slot's stored value, reached by position. A slot with no value yet
+// is read by name, which stores a copy of its default first; so is a slot
+// the template lacks, which raises "No such slot name".
+const TIEValue* TIEContext::StoredSlotValue(TFact& fact, const TBindingInfo& binding) {
+  int32_t position = binding.SlotPositionIn(fact);
+  if (position >= 0) {
+    const IIEValue& stored = fact.ValueAt(position);
+    if (stored.Get() != fact.Template()->SlotAt(position)->SlotDefault().Get()) return stored.Get();
+  }
+  return fact.GetSlotValue(binding.SlotIndex()).Get();
 }
 
 namespace {
@@ -62,18 +84,56 @@ TIFuzzyVariable* FuzzyVariableOf(const TFactSlot& slot) {
 }  // namespace
 
 const IFact& TIEContext::InstantiateFact(const IFact& fact) {
-  const IFactTemplate& factTemplate = fact->Template();
-  if (!factTemplate) return fact;
+  InstantiateSlots(*fact, false);
+  return fact;
+}
+
+IFact TIEContext::InstantiateCopy(const TFact& pattern) {
+  const IFactTemplate& factTemplate = pattern.Template();
+  if (!factTemplate || factTemplate->IsFuzzy()) {
+    IFact copy = pattern.Clone();
+    InstantiateSlots(*copy, false);
+    return copy;
+  }
+  IFact copy = pattern.CloneSharingValues();
+  InstantiateSlots(*copy, true);
+  return copy;
+}
+
+// Slots are reached by position while the template's layout stays the one
+// they were taken from, by name otherwise. With `unshare`, the fact holds
+// the pattern's own values: a value that evaluates to itself (a constant,
+// also inside a list) is stored as a copy, so no two facts share it.
+void TIEContext::InstantiateSlots(TFact& fact, bool unshare) {
+  IFactTemplate factTemplate = fact.Template();
+  if (!factTemplate) return;
   bool fuzzyTemplate = factTemplate->IsFuzzy();
-  // Taken aside: evaluating a value may run code that touches the template.
-  std::vector<IFactSlot> slots;
-  slots.reserve(size_t(factTemplate->SlotCount()));
-  for (const auto& entry : factTemplate->Slots()) slots.push_back(entry.Value);
+  // Taken aside: evaluating a value may run code that changes the template.
+  TInlineVector<IFactSlot, 8> slots(size_t(factTemplate->SlotCount()));
+  for (const auto& entry : factTemplate->Slots()) slots.Add(entry.Value);
+  ISlotLayout layout = factTemplate->Layout();
   for (const IFactSlot& slot : slots) {
-    IIEValue current = fact->GetSlotValue(slot->Name());
+    int32_t position = factTemplate->Layout() == layout ? slot->Position() : -1;
+    IIEValue current;
+    bool shared = false;
+    if (position >= 0) {
+      const IIEValue& stored = fact.ValueAt(position);
+      if (stored.Get() != slot->SlotDefault().Get()) {
+        current = stored;
+        shared = unshare;
+      }
+    }
+    if (!current) current = fact.GetSlotValue(slot->Name());
     IIEValue result = current ? current->Evaluate(this) : current;
+    bool itself = shared && result.Get() == current.Get();
     if (!fuzzyTemplate) {
-      if (result && result->DType() == dtList) result = MakeList(EvaluateList(*result->AsList()));
+      if (result && result->DType() == dtList) {
+        IValueVector list = MakeRef<TValueVector>();
+        AppendEvaluated(*list, *result->ListPayload(), itself);
+        result = MakeList(std::move(list));
+      } else if (itself) {
+        result = CopySlotValue(result);
+      }
     } else if (slot->IsFuzzy()) {
       result = EvaluateFuzzyExpression(FuzzyVariableOf(*slot), result, this);
     } else if (slot->AdmitsLists() && !(result && result->DType() == dtList)) {
@@ -81,9 +141,11 @@ const IFact& TIEContext::InstantiateFact(const IFact& fact) {
       single->Add(result);
       result = MakeList(std::move(single));
     }
-    fact->SetSlotValue(slot->Name(), std::move(result));
+    if (position >= 0 && factTemplate->Layout() == layout)
+      fact.SetValueAt(position, std::move(result));
+    else
+      fact.SetSlotValue(slot->Name(), std::move(result));
   }
-  return fact;
 }
 
 }  // namespace vettora

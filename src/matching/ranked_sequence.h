@@ -42,7 +42,10 @@ class TRankedSequence {
   TRankedSequence() = default;
   TRankedSequence(const TRankedSequence&) = delete;
   TRankedSequence& operator=(const TRankedSequence&) = delete;
-  ~TRankedSequence() { Clear(); }
+  ~TRankedSequence() {
+    Clear();
+    delete FSpare;
+  }
 
   [[nodiscard]] int32_t Count() const { return SizeOf(FRoot); }
 
@@ -50,7 +53,7 @@ class TRankedSequence {
   // bounds (%d)" outside 0..Count().
   TNode* Insert(int32_t index, T value) {
     CheckIndex(index, Count());
-    auto* node = new TNode(std::move(value), NextPriority());
+    TNode* node = TakeNode(std::move(value));
     if (!FRoot) {
       FRoot = node;
       return node;
@@ -70,7 +73,10 @@ class TRankedSequence {
     ReplaceChild(parent, node, child);
     for (TNode* p = parent; p; p = p->FParent) --p->FSize;
     T value = std::move(node->FValue);
-    delete node;
+    if (FSpare)
+      delete node;
+    else
+      FSpare = node;
     return value;
   }
 
@@ -115,6 +121,19 @@ class TRankedSequence {
   }
 
  private:
+  // A node for a new element: the one the last Erase kept, or a new one. A
+  // sequence that loses an element and gains one, as the agenda does on
+  // every rule firing, then allocates nothing.
+  TNode* TakeNode(T value) {
+    if (!FSpare) return new TNode(std::move(value), NextPriority());
+    TNode* node = std::exchange(FSpare, nullptr);
+    node->FValue = std::move(value);
+    node->FPriority = NextPriority();
+    node->FLeft = node->FRight = node->FParent = nullptr;
+    node->FSize = 1;
+    return node;
+  }
+
   static int32_t SizeOf(const TNode* node) { return node ? node->FSize : 0; }
   static void Resize(TNode* node) { node->FSize = 1 + SizeOf(node->FLeft) + SizeOf(node->FRight); }
   static TNode* Leftmost(TNode* node) {
@@ -199,6 +218,7 @@ class TRankedSequence {
   }
 
   TNode* FRoot = nullptr;
+  TNode* FSpare = nullptr;  // kept by Erase for the next Insert
   uint32_t FSeed = 2463534242u;
 };
 

@@ -10,6 +10,7 @@
 
 #include "knowledge/fact.h"
 #include "matching/activation.h"
+#include "matching/inline_vector.h"
 #include "matching/join_node.h"
 #include "matching/messages.h"
 #include "matching/rule.h"
@@ -120,7 +121,9 @@ bool TReteNetwork::Propagate(const IReteToken& token) {
   // Only the class roots of the fact's template can pass it; a root made
   // for a test element (same name) never does.
   bool passed = false;
-  std::vector<TPatternMatchNode*> roots = it->second;
+  // Taken aside: a root's successors may change the network.
+  TInlineVector<TPatternMatchNode*, 16> roots(it->second.size());
+  for (TPatternMatchNode* root : it->second) roots.Add(root);
   for (TPatternMatchNode* root : roots) {
     root->Activate(token, ctSingle);
     passed = passed || root->PatternMatchTest() == pmtTestClassType;

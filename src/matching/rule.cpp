@@ -42,7 +42,7 @@ TRule::TRule(TComponent* owner, TUnfiled)
 
 TRule::~TRule() {
   BeginDestroy();
-  *FAlive = false;
+  FAlive->Alive = false;
   // Taken out while the rule is still whole: removing its activations asks
   // the engine, which may read the rule.
   while (!FNetworks.empty()) FNetworks.back()->RemoveRule(*this);
@@ -166,19 +166,29 @@ void TRule::SetPatterns(const std::vector<const TIEPattern*>& patterns) {
   guard.End();
 }
 
+std::vector<IFunCallBase>& TRule::MutableActions() {
+  if (FActions->RefCount() > 1) {
+    Ref<TActionList> copy = MakeRef<TActionList>();
+    copy->Items = FActions->Items;
+    FActions = std::move(copy);
+  }
+  return FActions->Items;
+}
+
 void TRule::AddAction(IFunCallBase action) {
-  FActions.push_back(std::move(action));
+  MutableActions().push_back(std::move(action));
   Changed();
 }
 
 void TRule::DeleteAction(int32_t i) {
   if (i < 0 || i >= ActionCount()) throw EListError(FormatMessage(kListIndexError, {i}));
-  FActions.erase(FActions.begin() + i);
+  std::vector<IFunCallBase>& actions = MutableActions();
+  actions.erase(actions.begin() + i);
   Changed();
 }
 
 void TRule::ClearActions() {
-  FActions.clear();
+  MutableActions().clear();
   Changed();
 }
 

@@ -123,8 +123,10 @@ class TRule : public TComponent {
   void SetPatterns(const std::vector<const TIEPattern*>& patterns);
 
   // ---- Right-hand side.
-  [[nodiscard]] int32_t ActionCount() const { return int32_t(FActions.size()); }
-  [[nodiscard]] const IFunCallBase& Actions(int32_t i) const { return FActions.at(size_t(i)); }
+  [[nodiscard]] int32_t ActionCount() const { return int32_t(FActions->Items.size()); }
+  [[nodiscard]] const IFunCallBase& Actions(int32_t i) const {
+    return FActions->Items.at(size_t(i));
+  }
   void AddAction(IFunCallBase action);
   void DeleteAction(int32_t i);
   void ClearActions();
@@ -187,6 +189,15 @@ class TRule : public TComponent {
   void EnsurePattern();
   void NetworkAttached(TReteNetwork* network);
   void NetworkDetached(TReteNetwork* network);
+  // The action list, unshared first when a firing still runs the current one.
+  std::vector<IFunCallBase>& MutableActions();
+  // The context a firing binds into: the one kept from an earlier firing
+  // when it still belongs to the engine's root context, else a new child.
+  [[nodiscard]] std::unique_ptr<TIEContext> TakeFiringContext();
+  // The rule's name as the string value "__RULE" holds, made again only
+  // when the name has changed.
+  [[nodiscard]] const IIEValue& RuleNameValue();
+  [[nodiscard]] static IIEValue FactIdOf(const TBinding& binding, int32_t id);
 
   std::string FRuleName;
   std::string FComment;
@@ -202,7 +213,13 @@ class TRule : public TComponent {
   bool FChangePending = false;
   std::vector<std::unique_ptr<TIEPattern>> FPatterns;
   bool FAutoInitialFact = false;  // FPatterns holds only what EnsurePattern added
-  std::vector<IFunCallBase> FActions;
+  // The action list, shared with the firings running it: an action that
+  // changes the rule's actions works on a copy, and a firing costs no copy
+  // of the list.
+  struct TActionList : TCounted {
+    std::vector<IFunCallBase> Items;
+  };
+  Ref<TActionList> FActions = MakeRef<TActionList>();
   std::vector<std::unique_ptr<TBinding>> FBindings;
   std::vector<TSlotRef> FBindingSlots;                    // FBindings' slots, reached by position
   std::unordered_map<std::string, size_t> FBindingIndex;  // name -> first binding
@@ -210,7 +227,14 @@ class TRule : public TComponent {
   std::vector<TReteNetwork*> FNetworks;  // networks that hold this rule compiled
   // Cleared when the rule is destroyed: a firing whose action freed the
   // rule stops touching it.
-  std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+  struct TAliveFlag : TCounted {
+    bool Alive = true;
+  };
+  Ref<TAliveFlag> FAlive = MakeRef<TAliveFlag>();
+  // Kept between firings (recycled, holding no values), so a firing makes
+  // no context; a nested firing of the same rule makes its own.
+  std::unique_ptr<TIEContext> FFiringContext;
+  IIEValue FRuleNameValue;
 };
 
 }  // namespace vettora

@@ -38,7 +38,18 @@ void TPatternMatchTerminalNode::Link(TActivation* a) {
   a->FNext = nullptr;
   (FLast ? FLast->FNext : FFirst) = a;
   FLast = a;
-  TChain& chain = FByIdentity[IdentityOf(*a->Token())];
+  uint64_t identity = IdentityOf(*a->Token());
+  auto found = FByIdentity.find(identity);
+  if (found == FByIdentity.end()) {
+    if (FSpareChain) {
+      FSpareChain.key() = identity;
+      FSpareChain.mapped() = TChain{};
+      found = FByIdentity.insert(std::move(FSpareChain)).position;
+    } else {
+      found = FByIdentity.emplace(identity, TChain{}).first;
+    }
+  }
+  TChain& chain = found->second;
   a->FSamePrev = chain.Last;
   a->FSameNext = nullptr;
   (chain.Last ? chain.Last->FSameNext : chain.First) = a;
@@ -56,7 +67,7 @@ void TPatternMatchTerminalNode::Unlink(TActivation* a) {
   if (it != FByIdentity.end()) {
     (a->FSamePrev ? a->FSamePrev->FSameNext : it->second.First) = a->FSameNext;
     (a->FSameNext ? a->FSameNext->FSamePrev : it->second.Last) = a->FSamePrev;
-    if (!it->second.First) FByIdentity.erase(it);
+    if (!it->second.First) FSpareChain = FByIdentity.extract(it);
   }
   a->FPrev = a->FNext = a->FSamePrev = a->FSameNext = nullptr;
   a->FListed = false;

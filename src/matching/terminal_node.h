@@ -69,7 +69,11 @@ class TPatternMatchTerminalNode : public TReteNode {
   TActivation* FLast = nullptr;
   int32_t FCount = 0;
   uint64_t FSequence = 0;
-  std::unordered_map<uint64_t, TChain> FByIdentity;
+  using TIdentityIndex = std::unordered_map<uint64_t, TChain>;
+  TIdentityIndex FByIdentity;
+  // The index entry of the last chain emptied, kept for the next new one:
+  // an activation made after one went costs no index allocation.
+  TIdentityIndex::node_type FSpareChain;
 };
 
 }  // namespace vettora

@@ -300,6 +300,9 @@ Ref<T> TIEValue::CountedAs(TIEType kind, const char* word) const {
 IFunCallBase TIEValue::AsFunCall() const { return CountedAs<TFunCallBase>(dtFunCall, "function call"); }
 IFactBase TIEValue::AsFact() const { return CountedAs<TFactBase>(dtFact, "fact"); }
 IValueVector TIEValue::AsList() const { return CountedAs<TValueVector>(dtList, "list"); }
+TValueVector* TIEValue::ListPayload() const {
+  return FType == dtList ? static_cast<TValueVector*>(FPayload.Counted) : nullptr;
+}
 IFuzzySetBase TIEValue::AsFuzzy() const { return CountedAs<TFuzzySetBase>(dtFuzzy, "fuzzy value"); }
 ISingletonsVector TIEValue::AsSingletons() const {
   return CountedAs<TSingletonsVector>(dtSingletons, "singletons");

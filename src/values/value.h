@@ -73,6 +73,9 @@ class TIEValue : public TCounted {
   [[nodiscard]] IFunCallBase AsFunCall() const;
   [[nodiscard]] IFactBase AsFact() const;
   [[nodiscard]] IValueVector AsList() const;
+  // The list of a `dtList` value, read in place without taking a
+  // reference (null for any other kind); for hot paths that only look.
+  [[nodiscard]] TValueVector* ListPayload() const;
   [[nodiscard]] IFuzzySetBase AsFuzzy() const;
   [[nodiscard]] ISingletonsVector AsSingletons() const;
 

@@ -62,7 +62,8 @@ IIEValue TIEValue::Evaluate(IEvalContext* context) {
     case dtFunCall:
       return IFunCallBase(static_cast<TFunCallBase*>(Counted()))->Evaluate(context);
     case dtObject:
-      if (auto* binding = dynamic_cast<TBindingInfoBase*>(FPayload.Object)) {
+      if (const TBindingInfoBase* binding =
+              FPayload.Object ? FPayload.Object->AsBindingInfo() : nullptr) {
         if (!context) throw EIEException(FormatMessage(kNoContext, {TypeName(FType)}));
         return context->BindingValue(*binding);
       }

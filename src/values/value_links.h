@@ -84,6 +84,7 @@ class TBindingInfoBase : public TObject {
  public:
   // The binding's own text, printed inside "<class: text>".
   [[nodiscard]] virtual std::string BindingText() const = 0;
+  [[nodiscard]] const TBindingInfoBase* AsBindingInfo() const override { return this; }
 };
 
 // Builds the fuzzy value that a singleton list stands for, evaluating each X

@@ -132,6 +132,45 @@ TEST_F(AgendaTest, AssignSharesTheActivationsInOrder) {
   for (TActivation* a : made) delete a;
 }
 
+// The first agenda to file an activation keeps its entry in the
+// activation; any other agenda holding it keeps its own index. Either way
+// each agenda finds exactly its own entries.
+TEST_F(AgendaTest, AnActivationFiledInTwoAgendasIsFoundInEach) {
+  TActivationAgenda first;
+  TActivationAgenda second;
+  first.SetOwnsObjects(false);
+  second.SetOwnsObjects(false);
+  TActivation* a = Activation(1);
+  TActivation* b = Activation(2);
+  first.Add(a);
+  first.Add(b);
+  second.Add(b);
+  second.Add(a);
+  EXPECT_EQ(first.IndexOf(a), 0);
+  EXPECT_EQ(first.IndexOf(b), 1);
+  EXPECT_EQ(second.IndexOf(b), 0);
+  EXPECT_EQ(second.IndexOf(a), 1);
+  first.Delete(0);
+  EXPECT_EQ(first.IndexOf(a), -1);
+  EXPECT_EQ(second.IndexOf(a), 1);
+  first.Add(a);
+  EXPECT_EQ(first.IndexOf(a), 1);
+  second.Clear();
+  EXPECT_EQ(second.IndexOf(a), -1);
+  EXPECT_EQ(second.IndexOf(b), -1);
+  EXPECT_EQ(first.IndexOf(b), 0);
+  EXPECT_EQ(first.IndexOf(a), 1);
+  // Replacing an entry's activation moves the lookup with it.
+  first.SetActivation(1, b);
+  EXPECT_EQ(first.IndexOf(a), -1);
+  EXPECT_EQ(first.IndexOf(b), 0);  // filed twice: the first entry is found
+  first.Clear();
+  second.Add(a);
+  EXPECT_EQ(second.IndexOf(a), 0);
+  delete a;
+  delete b;
+}
+
 int32_t Place(TActivationAgenda& agenda, int32_t salience, TSearchStrategy strategy) {
   return StrategyInsertionIndex(agenda, salience, strategy);
 }

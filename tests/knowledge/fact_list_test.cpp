@@ -223,5 +223,33 @@ TEST_F(FactListTest, IndexesAndIdsStayConsistentUnderManyRetractions) {
   EXPECT_EQ(list.Assert(A({500})), 200);
 }
 
+// A rule that retracts its fact and asserts the next one, over and over:
+// the newest fact is reached directly, holes pile up behind it, and the
+// duplicate index reuses the entries of retracted facts.
+TEST_F(FactListTest, RetractingTheNewestFactAndAssertingAnotherStaysConsistent) {
+  list.Assert(A({-1}));  // an old fact that stays, so holes form after it
+  for (int32_t i = 0; i < 100; ++i) {
+    ASSERT_EQ(list.Assert(A({i})), i + 1);
+    ASSERT_EQ(list.Count(), 2);
+    ASSERT_EQ(list.Items(1)->ID(), i + 1);
+    ASSERT_EQ(list.IndexOfId(i + 1), 1);
+    ASSERT_EQ(list.FindEqual(*A({i})), 1);
+    if (i > 0) {
+      ASSERT_EQ(list.FindEqual(*A({i - 1})), -1);
+    }
+    list.Retract(1);
+  }
+  EXPECT_EQ(Ids(), "0 ");
+  EXPECT_EQ(list.IndexOfId(0), 0);
+  // The newest fact gone, the last index is found through the tree.
+  list.Assert(A({7}));
+  list.Assert(A({8}));
+  list.Retract(list.IndexOfId(102));
+  EXPECT_EQ(Ids(), "0 101 ");
+  EXPECT_EQ(list.Items(1)->ID(), 101);
+  EXPECT_EQ(list.IndexOfId(101), 1);
+  EXPECT_EQ(list.FindEqual(*A({7})), 1);
+}
+
 }  // namespace
 }  // namespace vettora

@@ -209,5 +209,109 @@ TEST(ContextEvaluation, FuzzyTemplatesReadFuzzySlotsAsExpressionsAndWrapLists) {
   EXPECT_EQ(fact->GetSlotValue("notes")->AsText(), "checked ");
 }
 
+// A context is recycled between rule firings: nothing of one firing may
+// show in the next, and the values it held must be let go of.
+TEST(ContextRecycling, ARecycledContextKeepsNothingOfTheLastUse) {
+  TIEContext root;
+  auto context = root.CreateChild();
+  IIEValue held = MakeInteger(7);
+  context->Bind("x", 0, "__Data", 0)->SetValue(held);
+  context->AddBinding("y", held);
+  context->SetReturnValue(MakeInteger(1));
+  context->SetFact(Implied(ImpliedTemplate("a"), 1, {MakeAtom("b")}));
+  context->SetCallDepth(5);
+  EXPECT_EQ(held->RefCount(), 3);
+
+  context->Recycle();
+  EXPECT_EQ(held->RefCount(), 1);
+  EXPECT_EQ(context->Bindings().Count(), 0);
+  EXPECT_EQ(context->FindBinding("x"), nullptr);
+  EXPECT_FALSE(context->ReturnFlag());
+  EXPECT_FALSE(context->Fact());
+  EXPECT_EQ(context->CallDepth(), root.CallDepth());
+
+  // Filled again under other names: each binding is positionless, holds
+  // exactly its new value and is found under its new name only.
+  TBinding* z = context->AddBinding("z", MakeInteger(3));
+  TBinding* x = context->AddBinding("x", MakeInteger(4));
+  EXPECT_EQ(context->Bindings().Count(), 2);
+  EXPECT_EQ(z->Name(), "z");
+  EXPECT_EQ(z->FactIndex(), kLocalFactIndex);
+  EXPECT_TRUE(x->IsLocal());
+  EXPECT_EQ(x->SubIndex(), -1);
+  EXPECT_EQ(context->GetValue("x")->AsInteger(), 4);
+  EXPECT_EQ(context->FindBinding("y"), nullptr);
+}
+
+TEST(ContextRecycling, AddingANameAgainReplacesItsPositionAndValue) {
+  TIEContext context;
+  context.Bind("x", 2, "age", 1)->SetValue(MakeInteger(1));
+  TBinding* again = context.AddBinding("x", MakeInteger(2));
+  EXPECT_EQ(context.Bindings().Count(), 1);
+  EXPECT_EQ(context.FindBinding("x"), again);
+  EXPECT_TRUE(again->IsLocal());
+  EXPECT_EQ(again->FactIndex(), kLocalFactIndex);
+  EXPECT_EQ(again->SubIndex(), -1);
+  EXPECT_EQ(again->Value()->AsInteger(), 2);
+  // Many names after a clear: the hashed index is rebuilt from reused
+  // bindings and still finds every one.
+  context.ClearBindings();
+  for (int32_t i = 0; i < 40; ++i) context.AddBinding("v" + std::to_string(i), MakeInteger(i));
+  for (int32_t i = 0; i < 40; ++i)
+    EXPECT_EQ(context.GetValue("v" + std::to_string(i))->AsInteger(), i);
+}
+
+TEST(ContextEvaluation, InstantiateCopyLeavesThePatternAndSharesNoConstant) {
+  IFactTemplate person = MakeRef<TFactTemplate>("person");
+  person->AddSlot("name", MakeAtom(""));
+  person->AddSlot("age", MakeInteger(0));
+  person->AddMultiSlot("tags", EmptyListValue());
+  TIEContext context;
+  context.AddBinding("n", MakeAtom("ann"));
+  IFact pattern = person->CreateFact();
+  pattern->SetSlotValue("name", MakeRef<TIEValue>("n", dtVariable));
+  pattern->SetSlotValue("age", MakeInteger(30));
+  pattern->SetSlotValue("tags", ListOf({MakeAtom("x"), MakeRef<TIEValue>("n", dtVariable)}));
+
+  IFact first = context.InstantiateCopy(*pattern);
+  context.AddBinding("n", MakeAtom("bob"));
+  IFact second = context.InstantiateCopy(*pattern);
+  EXPECT_EQ(first->Text(), "(person (age 30) (name ann) (tags x ann ))");
+  EXPECT_EQ(second->Text(), "(person (age 30) (name bob) (tags x bob ))");
+  // The pattern still holds its expressions.
+  EXPECT_EQ(pattern->GetSlotValue("name")->DType(), dtVariable);
+  // Constants are copies: changing one fact's never shows in the other or
+  // in the pattern.
+  EXPECT_NE(first->GetSlotValue("age"), pattern->GetSlotValue("age"));
+  EXPECT_NE(first->GetSlotValue("age"), second->GetSlotValue("age"));
+  const IIEValue& tag = first->GetSlotValue("tags")->AsList()->Items(0);
+  EXPECT_NE(tag, pattern->GetSlotValue("tags")->AsList()->Items(0));
+  first->GetSlotValue("age")->SetAsInteger(31);
+  EXPECT_EQ(second->GetSlotValue("age")->AsInteger(), 30);
+  EXPECT_EQ(pattern->GetSlotValue("age")->AsInteger(), 30);
+}
+
+TEST(ContextEvaluation, SlotBindingsFollowTheTemplateWhenItsSlotsChange) {
+  IFactTemplate person = MakeRef<TFactTemplate>("person");
+  person->AddSlot("name", MakeAtom("nobody"));
+  person->AddSlot("zip", MakeInteger(0));
+  IFact fact = person->CreateFact();
+  fact->SetSlotValue("zip", MakeInteger(12));
+  TIEContext context;
+  context.SetToken(MakeRef<TIEToken>(taAdd, fact));
+  IIEValue zip = MakeRef<TIEValue>();
+  zip->SetAsOwnedObject(new TBindingInfo(0, "zip", -1));
+  IIEValue name = MakeRef<TIEValue>();
+  name->SetAsOwnedObject(new TBindingInfo(0, "name", -1));
+  EXPECT_EQ(zip->Evaluate(&context)->AsInteger(), 12);
+  // A slot without a value reads its default.
+  EXPECT_EQ(name->Evaluate(&context)->AsText(), "nobody");
+  // A slot added in front moves the others: the binding finds its slot again.
+  person->AddSlot("age", MakeInteger(3));
+  EXPECT_EQ(zip->Evaluate(&context)->AsInteger(), 12);
+  person->RemoveSlot("zip");
+  EXPECT_EQ(ErrorOf([&] { (void)zip->Evaluate(&context); }), "No such slot name: \"zip\"");
+}
+
 }  // namespace
 }  // namespace vettora

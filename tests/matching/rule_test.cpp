@@ -244,6 +244,42 @@ TEST(RuleTest, ActionsRunUntilTheContextIsToldToStop) {
   EXPECT_FALSE(e.Root->ReturnFlag());  // the cleared state went to the root
 }
 
+// Firings reuse one context: a variable an action bound, also in a firing
+// that failed halfway, must not carry over into the next firing.
+TEST(RuleTest, EachFiringStartsFromTheRulesOwnVariablesOnly) {
+  TRuleTestEngine e;
+  std::vector<std::string> seen;
+  e.RegisterFunction(MakeRef<TLambda>("note", [&](TFunctionCall&, TIEContext& x) {
+    std::string line = x.GetValue("v")->AsText() + " " + std::to_string(x.Bindings().Count());
+    if (x.FindBinding("extra")) line += " extra=" + x.GetValue("extra")->AsText();
+    seen.push_back(line);
+    x.AddBinding("extra", x.GetValue("v"));
+    if (x.GetValue("v")->AsText() == "bad") throw EIEException("bad value");
+    return TrueValue();
+  }));
+  TRule* rule = e.NewRule("r");
+  auto p = Pattern(e, "item");
+  p->SetBoundName("f");
+  p->AddTest(kImpliedSlotName, Var("v"), sttEquals, 0);
+  rule->AddPattern(std::move(p));
+  rule->AddAction(e.NewFunctionCall("note"));
+  rule->AddAction(e.NewFunctionCall("note"));
+  e.Finish(rule);
+  IFact first = e.AssertOrdered("item", {Atom("a")});
+  EXPECT_EQ(e.Run(), 1);
+  // f, v and __RULE; then the binding the first action made.
+  EXPECT_EQ(seen, (std::vector<std::string>{"a 3", "a 4 extra=a"}));
+  IFact bad = e.AssertOrdered("item", {Atom("bad")});
+  EXPECT_NE(ErrorOf([&] { e.Run(); }).find("bad value"), std::string::npos);
+  e.Retract(bad);
+  IFact last = e.AssertOrdered("item", {Atom("c")});
+  EXPECT_EQ(e.Run(), 1);
+  EXPECT_EQ(seen, (std::vector<std::string>{"a 3", "a 4 extra=a", "bad 3", "c 3", "c 4 extra=c"}));
+  // The fact-id variable of each firing named its own fact.
+  EXPECT_NE(first->ID(), last->ID());
+  EXPECT_EQ(rule->BindingOf("f")->Value()->AsFactId(), last->ID());
+}
+
 TEST(RuleTest, SalienceExpressionAndChangeNotification) {
   TRuleTestEngine e;
   TRule* rule = e.NewRule("r");

@@ -2,6 +2,8 @@
 // facts, and the fact-duplication switch.
 #include "packages/standard/standard_facts.h"
 
+#include <typeinfo>
+
 #include "engine/facts.h"
 #include "engine/inference_engine.h"
 #include "functions/function_call.h"
@@ -41,7 +43,11 @@ IFact FactNamedBy(TInferenceEngine& engine, const TIEValue& target) {
 
 IFact FactOfValue(const TIEValue& value) {
   IFactBase base = value.AsFact();
-  auto* fact = dynamic_cast<TFact*>(base.Get());
+  // A plain fact, the usual case (every assert reads one), is recognised
+  // without a full dynamic cast.
+  TFactBase* held = base.Get();
+  auto* fact = held && typeid(*held) == typeid(TFact) ? static_cast<TFact*>(held)
+                                                      : dynamic_cast<TFact*>(held);
   if (!fact) throw EIEException(FormatMessage(kNotAType, {"fact", value.AsText(), "fact"}));
   return IFact(fact);
 }
@@ -56,14 +62,13 @@ TAssertFunction::TAssertFunction()
                         "ID of the last one, or FALSE when it was not added",
                         " <fact>*", 0, kNoLimit) {}
 
-// Each fact argument is a pattern of the fact: a clone of it receives the
+// Each fact argument is a pattern of the fact: a new fact receives the
 // evaluated slots, so the call can run again with other bindings.
 IIEValue TAssertFunction::Execute(TFunctionCall& call, TIEContext& context) {
   TInferenceEngine& engine = EngineOf(context);
   int32_t id = -1;
   for (int32_t i = 0; i < call.ArgumentCount(); ++i) {
-    IFact fact = FactOfValue(*call.EvaluateArgument(i, context))->Clone();
-    context.InstantiateFact(fact);
+    IFact fact = context.InstantiateCopy(*FactOfValue(*call.EvaluateArgument(i, context)));
     id = engine.Assert(fact);
   }
   return id < 0 ? FalseValue() : FactIdValue(id);

@@ -1,6 +1,8 @@
 // The standard package: its function table and the shared function base.
 #include "packages/standard/standard_package.h"
 
+#include <typeinfo>
+
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
 #include "functions/package_table.h"
@@ -27,7 +29,12 @@ TStandardFunction::TStandardFunction(const std::string& name, const std::string&
 }
 
 TInferenceEngine& TStandardFunction::EngineOf(TIEContext& context) const {
-  auto* engine = dynamic_cast<TInferenceEngine*>(context.Engine());
+  // The plain engine class is recognised without a full dynamic cast: fact
+  // functions ask this on every call.
+  TComponent* component = context.Engine();
+  auto* engine = component && typeid(*component) == typeid(TInferenceEngine)
+                     ? static_cast<TInferenceEngine*>(component)
+                     : dynamic_cast<TInferenceEngine*>(component);
   if (engine == nullptr) throw EIEException(FormatMessage(kFunctionNeedsEngine, {FunctionName()}));
   return *engine;
 }
