@@ -3,6 +3,7 @@
 // engine (values, facts, templates, functions, tokens, fuzzy sets) and the
 // handle type `Ref<T>` through which they are held.
 
+#include <atomic>
 #include <cstdint>
 #include <utility>
 
@@ -10,10 +11,8 @@ namespace vettora {
 
 // A shared object counts the handles that hold it and deletes itself when the
 // last one lets go. A new object starts at 0; the first Ref takes it to 1.
-// An engine and everything it holds are used from one thread at a time, so
-// the count is a plain integer: handles are copied at every step of rule
-// matching and firing, and a locked (atomic) count made each copy cost
-// several times the work around it.
+// Counts change atomically; nothing else about a shared object is
+// synchronised.
 class TCounted {
  public:
   TCounted() = default;
@@ -21,14 +20,16 @@ class TCounted {
   TCounted& operator=(const TCounted&) { return *this; }
   virtual ~TCounted() = default;
 
-  void AddRef() const noexcept { ++FRefCount; }
+  void AddRef() const noexcept { FRefCount.fetch_add(1, std::memory_order_relaxed); }
   void Release() const noexcept {
-    if (--FRefCount == 0) delete this;
+    if (FRefCount.fetch_sub(1, std::memory_order_acq_rel) == 1) delete this;
   }
-  [[nodiscard]] int32_t RefCount() const noexcept { return FRefCount; }
+  [[nodiscard]] int32_t RefCount() const noexcept {
+    return FRefCount.load(std::memory_order_relaxed);
+  }
 
  private:
-  mutable int32_t FRefCount = 0;
+  mutable std::atomic<int32_t> FRefCount{0};
 };
 
 // Handle to a counted object; an empty handle means "no value".
