@@ -177,42 +177,47 @@ void TJoinNode::LeftActivate(const IReteToken& token) {
   if (token->Tag() == taRemove) {
     if (FNegated)
       RemoveNegatedLeft(token);
-    else if (FLeft->Remove(*token))
-      JoinLeft(token, true);
+    else if (TTokenKeys keys = FLeft->KeysOf(*token); FLeft->Take(*token, keys))
+      JoinLeft(token, true, keys);
     return;
   }
   // A negated join records its blocker in a copy of its own; other joins
   // never change a token, so they keep the token itself.
   IReteToken stored = FNegated ? IReteToken(MakeRef<TBlockedToken>(*token)) : token;
-  if (!FLeft->Add(stored)) return;
+  TTokenKeys keys = FLeft->KeysOf(*stored);
+  if (!FLeft->Add(stored, keys)) return;
   if (FNegated)
     AddNegatedLeft(stored);
   else
-    JoinLeft(stored, false);
+    JoinLeft(stored, false, keys);
   if (FBackward && FMatchCount == 0 && FBackward->Name().rfind(kGoalPrefix, 0) != 0)
     ConsiderGoal(stored);
 }
 
 void TJoinNode::RightActivate(const IReteToken& token) {
   if (token->Tag() == taRemove) {
-    IReteToken stored = FRight->Take(*token);
+    TTokenKeys keys = FRight->KeysOf(*token);
+    IReteToken stored = FRight->Take(*token, keys);
     if (!stored) return;
     if (FNegated)
       JoinRightNegated(token, stored);
     else
-      JoinRight(token);
+      JoinRight(token, keys);
     return;
   }
-  if (!FRight->Add(token)) return;
+  TTokenKeys keys = FRight->KeysOf(*token);
+  if (!FRight->Add(token, keys)) return;
   if (FNegated)
     JoinRightNegated(token, token);
   else
-    JoinRight(token);
+    JoinRight(token, keys);
 }
 
-void TJoinNode::JoinLeft(const IReteToken& left, bool removal) {
+// `own`: the token's keys in its memory, which are also the keys its
+// matches are probed with unless the join is chained.
+void TJoinNode::JoinLeft(const IReteToken& left, bool removal, const TTokenKeys& own) {
   TOutTokens out(FSpareOut);
-  TTokenKeys keys = LeftKeys(*left);
+  TTokenKeys keys = FChained ? LeftKeys(*left) : own;
   if (keys.Inexact && !removal) FInexactSeen = true;
   bool done = false;
   Probe(*FRight, keys, [&](const IReteToken& right) {
@@ -226,8 +231,8 @@ void TJoinNode::JoinLeft(const IReteToken& left, bool removal) {
   for (const IReteToken& t : out.Tokens()) PassOn(t);
 }
 
-void TJoinNode::JoinRight(const IReteToken& right) {
-  TTokenKeys keys = RightKeys(*right);
+void TJoinNode::JoinRight(const IReteToken& right, const TTokenKeys& own) {
+  TTokenKeys keys = FChained ? RightKeys(*right) : own;
   if (keys.Inexact && right->Tag() != taRemove) FInexactSeen = true;
   TOutTokens out(FSpareOut);
   Probe(*FLeft, keys, [&](const IReteToken& left) {

@@ -73,8 +73,9 @@ class TJoinNode : public TTestNode {
   void LeftActivate(const IReteToken& token);
   void RightActivate(const IReteToken& token);
   // Joins a stored (adding) or removed left token with the right memory.
-  void JoinLeft(const IReteToken& left, bool removal);
-  void JoinRight(const IReteToken& right);
+  // `own`: the token's keys in its own memory, computed once by the caller.
+  void JoinLeft(const IReteToken& left, bool removal, const TTokenKeys& own);
+  void JoinRight(const IReteToken& right, const TTokenKeys& own);
   // The negated join's side: a new or removed partial match, and a right
   // token arriving or leaving (`stored` is the one the memory held).
   void AddNegatedLeft(const IReteToken& left);

@@ -82,8 +82,9 @@ uint64_t TIETokenTree::IdentityOf(const TIEToken& token) {
   return (uint64_t(uint32_t(token.Hash())) << 32) | uint32_t(token.LastFactId());
 }
 
-bool TIETokenTree::Add(const IReteToken& token) {
-  TTokenKeys keys = KeysOf(*token);
+bool TIETokenTree::Add(const IReteToken& token) { return Add(token, KeysOf(*token)); }
+
+bool TIETokenTree::Add(const IReteToken& token, const TTokenKeys& keys) {
   int32_t index = BucketIndex(keys.Key);
   TBucket& bucket = FBuckets[size_t(index)];
   bucket.Exists = true;
@@ -104,8 +105,10 @@ bool TIETokenTree::Add(const IReteToken& token) {
 
 bool TIETokenTree::Remove(const TIEToken& token) { return bool(Take(token)); }
 
-IReteToken TIETokenTree::Take(const TIEToken& token) {
-  int32_t index = BucketIndex(KeyOf(token));
+IReteToken TIETokenTree::Take(const TIEToken& token) { return Take(token, KeysOf(token)); }
+
+IReteToken TIETokenTree::Take(const TIEToken& token, const TTokenKeys& keys) {
+  int32_t index = BucketIndex(keys.Key);
   TBucket& bucket = FBuckets[size_t(index)];
   if (!bucket.Exists) return nullptr;
   TEntry* e = FindEqual(token, index);

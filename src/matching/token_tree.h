@@ -113,6 +113,9 @@ class TIETokenTree {
 
   // Files the token unless its bucket already holds an equal one.
   bool Add(const IReteToken& token);
+  // As Add and Take, with the token's keys already known (KeysOf).
+  bool Add(const IReteToken& token, const TTokenKeys& keys);
+  IReteToken Take(const TIEToken& token, const TTokenKeys& keys);
   // Takes out the first token of its bucket equal to `token`.
   bool Remove(const TIEToken& token);
   // As Remove, answering the token taken out (null when none).
