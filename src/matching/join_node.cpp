@@ -57,7 +57,9 @@ int32_t ExtendedHash(int32_t hash, int32_t id) {
 TJoinNode::TJoinNode(TReteNetwork* rete, bool negated, bool unique, int32_t bucketCount)
     : TTestNode(rete), FNegated(negated), FUnique(unique), FBucketCount(bucketCount) {}
 
-TJoinNode::~TJoinNode() = default;
+TJoinNode::~TJoinNode() {
+  if (FRightMemory) FRightMemory->Detach(this);
+}
 
 void TJoinNode::SetBackwardChaining(const TIEPattern& pattern, TRule* rule) {
   const IFactTemplate& t = pattern.FactTemplate();
@@ -94,28 +96,53 @@ void TJoinNode::ChooseHashKey() {
   FKey = FJoinTests.front();
 }
 
+TTokenKeyConfig TJoinNode::LeftKeyConfig() const {
+  TTokenKeyConfig left;
+  if (!FKey) {
+    left.UseTokenHash = true;
+    return left;
+  }
+  left.FactIndex = FKey->TokenIndex();
+  left.SlotName = FKey->LeftIndex();
+  left.SubIndex = FKey->LeftSubIndex();
+  for (const TIEJoinTest* test : FJoinTests)
+    if (test != FKey && IsKeyTest(test))
+      left.More.push_back({test->TokenIndex(), test->LeftIndex(), test->LeftSubIndex()});
+  return left;
+}
+
+TTokenKeyConfig TJoinNode::RightKeyConfig() const {
+  TTokenKeyConfig right;
+  if (!FKey) {
+    right.UseTokenHash = FChained;
+    return right;
+  }
+  right.SlotName = FKey->RightIndex();
+  right.SubIndex = FKey->RightSubIndex();
+  for (const TIEJoinTest* test : FJoinTests)
+    if (test != FKey && IsKeyTest(test))
+      right.More.push_back({0, test->RightIndex(), test->RightSubIndex()});
+  return right;
+}
+
+void TJoinNode::ShareRightMemory(std::shared_ptr<TRightMemory> memory) {
+  if (FRightMemory) FRightMemory->Detach(this);
+  FRightMemory = std::move(memory);
+  FViewer = FRightMemory->Attach(this);
+  FRight = nullptr;
+}
+
+std::string TJoinNode::RightMemorySignature() const {
+  return FRightMemory ? FRightMemory->Signature() : std::string();
+}
+
 void TJoinNode::EnsureMemories() {
   if (FLeft) return;
   if (!FKeyChosen) ChooseHashKey();
-  TTokenKeyConfig left;
-  TTokenKeyConfig right;
-  if (FKey) {
-    left.FactIndex = FKey->TokenIndex();
-    left.SlotName = FKey->LeftIndex();
-    left.SubIndex = FKey->LeftSubIndex();
-    right.SlotName = FKey->RightIndex();
-    right.SubIndex = FKey->RightSubIndex();
-    for (const TIEJoinTest* test : FJoinTests)
-      if (test != FKey && IsKeyTest(test)) {
-        left.More.push_back({test->TokenIndex(), test->LeftIndex(), test->LeftSubIndex()});
-        right.More.push_back({0, test->RightIndex(), test->RightSubIndex()});
-      }
-  } else {
-    left.UseTokenHash = true;
-    right.UseTokenHash = FChained;
-  }
-  FLeft = std::make_unique<TIETokenTree>(FBucketCount, left);
-  FRight = std::make_unique<TIETokenTree>(FBucketCount, right);
+  FLeft = std::make_unique<TIETokenTree>(FBucketCount, LeftKeyConfig());
+  if (!FRightMemory)
+    ShareRightMemory(std::make_shared<TRightMemory>(FBucketCount, RightKeyConfig()));
+  FRight = &FRightMemory->Tree();
 }
 
 // The keys under which a left token's matches are filed in the right memory.
@@ -139,13 +166,14 @@ TTokenKeys TJoinNode::RightKeys(const TIEToken& right) const {
 }
 
 template <class F>
-void TJoinNode::Probe(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit) const {
+void TJoinNode::Probe(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit,
+                      int32_t viewer) const {
   if (!FKey && !FChained) {
-    memory.ForEach(visit);
+    memory.ForEach(visit, viewer);
   } else if (keys.Inexact || FInexactSeen) {
-    memory.ForEachInBucket(memory.BucketIndex(keys.Key), visit);
+    memory.ForEachInBucket(memory.BucketIndex(keys.Key), visit, viewer);
   } else {
-    memory.ForEachWithKey(keys.Probe, visit);
+    memory.ForEachWithKey(keys.Probe, visit, viewer);
   }
 }
 
@@ -197,7 +225,7 @@ void TJoinNode::LeftActivate(const IReteToken& token) {
 void TJoinNode::RightActivate(const IReteToken& token) {
   if (token->Tag() == taRemove) {
     TTokenKeys keys = FRight->KeysOf(*token);
-    IReteToken stored = FRight->Take(*token, keys);
+    IReteToken stored = FRight->Take(*token, keys, FViewer);
     if (!stored) return;
     if (FNegated)
       JoinRightNegated(token, stored);
@@ -206,7 +234,7 @@ void TJoinNode::RightActivate(const IReteToken& token) {
     return;
   }
   TTokenKeys keys = FRight->KeysOf(*token);
-  if (!FRight->Add(token, keys)) return;
+  if (!FRight->Add(token, keys, FViewer)) return;
   if (FNegated)
     JoinRightNegated(token, token);
   else
@@ -220,14 +248,17 @@ void TJoinNode::JoinLeft(const IReteToken& left, bool removal, const TTokenKeys&
   TTokenKeys keys = FChained ? LeftKeys(*left) : own;
   if (keys.Inexact && !removal) FInexactSeen = true;
   bool done = false;
-  Probe(*FRight, keys, [&](const IReteToken& right) {
-    if (done || !RightMatches(left, right)) return;
-    IReteToken joined = TIEToken::Extend(left, right->Fact());
-    joined->SetStrength(std::min(left->Strength(), right->Strength()));
-    if (!removal) ++FMatchCount;
-    out.Add(std::move(joined));
-    if (FUnique && !removal) done = true;
-  });
+  Probe(
+      *FRight, keys,
+      [&](const IReteToken& right) {
+        if (done || !RightMatches(left, right)) return;
+        IReteToken joined = TIEToken::Extend(left, right->Fact());
+        joined->SetStrength(std::min(left->Strength(), right->Strength()));
+        if (!removal) ++FMatchCount;
+        out.Add(std::move(joined));
+        if (FUnique && !removal) done = true;
+      },
+      FViewer);
   for (const IReteToken& t : out.Tokens()) PassOn(t);
 }
 
@@ -264,10 +295,17 @@ bool TJoinNode::FindBlocker(const IReteToken& left) {
   if (keys.Inexact) FInexactSeen = true;
   // A bucket holds tokens of other keys that a keyed search never tested.
   if (FInexactSeen) skipUpTo = 0;
-  uint64_t newest = FRight->LastSequence();
-  return FindNewestFirst(*FRight, keys, [&](const IReteToken& right, uint64_t number) {
-    if ((number > skipAbove && number <= skipUpTo) || !RightMatches(left, right)) return false;
-    blocked.SetBlocker(right, number, newest);
+  // Tokens this join has not filed yet were not searched: the run of
+  // searched tokens ends below the oldest of them met above the blocker.
+  uint64_t searched = FRight->LastSequence();
+  return FindNewestFirst(*FRight, keys, [&](const TIETokenTree::TEntry& e) {
+    if (!e.HeldBy(FViewer)) {
+      if (e.HeldTo <= FViewer) searched = e.Sequence - 1;
+      return false;
+    }
+    if ((e.Sequence > skipAbove && e.Sequence <= skipUpTo) || !RightMatches(left, e.Token))
+      return false;
+    blocked.SetBlocker(e.Token, e.Sequence, searched);
     return true;
   });
 }
@@ -295,7 +333,7 @@ void TJoinNode::JoinRightNegated(const IReteToken& right, const IReteToken& stor
   bool adding = right->Tag() != taRemove;
   TTokenKeys keys = RightKeys(*right);
   if (keys.Inexact && adding) FInexactSeen = true;
-  uint64_t number = FRight->LastSequence();
+  uint64_t number = FRight->LastFiled();
   TOutTokens out(FSpareOut);
   Probe(*FLeft, keys, [&](const IReteToken& left) {
     auto& blocked = static_cast<TBlockedToken&>(*left);
@@ -316,9 +354,12 @@ void TJoinNode::CountBlockers() {
   if (!FNegated || !FLeft) return;
   FLeft->ForEach([&](const IReteToken& left) {
     int32_t count = 0;
-    Probe(*FRight, LeftKeys(*left), [&](const IReteToken& right) {
-      if (RightMatches(left, right)) ++count;
-    });
+    Probe(
+        *FRight, LeftKeys(*left),
+        [&](const IReteToken& right) {
+          if (RightMatches(left, right)) ++count;
+        },
+        FViewer);
     left->SetNegatedCount(count);
   });
 }
@@ -382,7 +423,7 @@ std::string TJoinNode::Text() const {
   std::string text = TTestNode::Text();
   if (FNegated) text += " *NEGATED*";
   text += " Left Memory: " + (FLeft ? FLeft->Text() : std::string());
-  text += " Right Memory: " + (FRight ? FRight->Text() : std::string());
+  text += " Right Memory: " + (FRight ? FRight->Text(FViewer) : std::string());
   return text;
 }
 

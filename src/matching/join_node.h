@@ -6,6 +6,10 @@
 // probe visits only the tokens that agree on every compared value, in the
 // order they were stored.
 //
+// Joins below one pattern node that key their right tokens alike share one
+// right memory (TRightMemory), so a fact that many rules match is stored
+// once; each join is a viewer of it.
+//
 // A negated join passes a partial match on, extended by the engine's
 // placeholder fact, while no right fact matches it. It stops at the first
 // right token that matches (the blocker) and remembers it in its stored
@@ -24,6 +28,7 @@
 
 #include "matching/binding_info.h"
 #include "matching/pattern.h"
+#include "matching/right_memory.h"
 #include "matching/test_node.h"
 #include "matching/token_tree.h"
 
@@ -44,7 +49,20 @@ class TJoinNode : public TTestNode {
   [[nodiscard]] int32_t MatchCount() const { return FMatchCount; }
   // Made on first use; null before.
   [[nodiscard]] TIETokenTree* LeftMemory() const { return FLeft.get(); }
-  [[nodiscard]] TIETokenTree* RightMemory() const { return FRight.get(); }
+  [[nodiscard]] TIETokenTree* RightMemory() const { return FRight; }
+  // Which of its right memory's viewers the join is.
+  [[nodiscard]] int32_t RightViewer() const { return FViewer; }
+  void SetRightViewer(int32_t viewer) { FViewer = viewer; }
+
+  // How the right memory files its tokens (the hash key chosen).
+  [[nodiscard]] TTokenKeyConfig RightKeyConfig() const;
+  // Joins the given right memory, shared with other joins of the same
+  // pattern node; only before the first activation. A join given none has
+  // one of its own.
+  void ShareRightMemory(std::shared_ptr<TRightMemory> memory);
+  // What the network's index files the right memory under (empty when the
+  // memory is the join's own).
+  [[nodiscard]] std::string RightMemorySignature() const;
 
   // Marks a further join of a multiply negated pattern: its right input is
   // the previous join of the pattern.
@@ -70,6 +88,7 @@ class TJoinNode : public TTestNode {
 
  private:
   void EnsureMemories();
+  [[nodiscard]] TTokenKeyConfig LeftKeyConfig() const;
   void LeftActivate(const IReteToken& token);
   void RightActivate(const IReteToken& token);
   // Joins a stored (adding) or removed left token with the right memory.
@@ -89,9 +108,11 @@ class TJoinNode : public TTestNode {
   // The right fact a right token contributes, and whether it matches the
   // partial match.
   [[nodiscard]] bool RightMatches(const IReteToken& left, const IReteToken& right);
-  // Visits the tokens of `memory` that may match a token of these keys.
+  // Visits the tokens of `memory` that may match a token of these keys
+  // (the viewer's, in the right memory).
   template <class F>
-  void Probe(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit) const;
+  void Probe(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit,
+             int32_t viewer = 0) const;
   template <class F>
   bool FindNewestFirst(const TIETokenTree& memory, const TTokenKeys& keys, F&& visit) const;
   // The keys a left token's matches are filed under in the right memory,
@@ -113,7 +134,9 @@ class TJoinNode : public TTestNode {
   // visit whole buckets as the memories' layout has them.
   bool FInexactSeen = false;
   std::unique_ptr<TIETokenTree> FLeft;
-  std::unique_ptr<TIETokenTree> FRight;
+  std::shared_ptr<TRightMemory> FRightMemory;
+  TIETokenTree* FRight = nullptr;  // FRightMemory's tree, once made
+  int32_t FViewer = 0;
   std::vector<IReteToken> FSpareOut;  // the buffer activations collect into
   std::unique_ptr<TIEPattern> FBackward;
   TRule* FBackwardRule = nullptr;  // not owned; only read while attaching

@@ -262,6 +262,9 @@ TReteNode* TReteNetwork::LinkJoin(TCompilation& c, int32_t position, TReteNode* 
   if (auto* join = dynamic_cast<TJoinNode*>(node)) {
     if (backward) join->SetBackwardChaining(pattern, &c.Rule);
     join->ChooseHashKey();
+    // Connected last to the pattern node, the join is also the last viewer
+    // of the memory: the order the node passes right tokens in.
+    join->ShareRightMemory(FRightMemories.Find(alpha, join->BucketCount(), join->RightKeyConfig()));
     if (Shareable(*join)) FJoinIndex.Add(left, alpha, join);
   }
   return node;

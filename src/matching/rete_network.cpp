@@ -65,6 +65,7 @@ void TReteNetwork::Discard() {
   FAlphaIndex.Clear();
   FJoinIndex.Clear();
   Clear();
+  FRightMemories.Clear();
 }
 
 const std::vector<TReteNode*>* TReteNetwork::RuleNodes(const TRule& rule) const {
@@ -93,7 +94,11 @@ void TReteNetwork::DestroyNode(TReteNode* node) {
   if (auto* terminal = dynamic_cast<TPatternMatchTerminalNode*>(node))
     terminal->RemoveAllActivations();
   if (auto* alpha = dynamic_cast<TPatternMatchNode*>(node)) FAlphaIndex.Remove(alpha);
-  if (auto* join = dynamic_cast<TJoinNode*>(node)) FJoinIndex.Remove(join);
+  std::string rightMemory;
+  if (auto* join = dynamic_cast<TJoinNode*>(node)) {
+    FJoinIndex.Remove(join);
+    rightMemory = join->RightMemorySignature();
+  }
   if (auto* root = dynamic_cast<TPatternMatchNode*>(node); root && node->IsRoot()) {
     FRoots.erase(std::remove(FRoots.begin(), FRoots.end(), root), FRoots.end());
     auto named = FRootsByName.find(root->Value() ? root->Value()->Text() : std::string());
@@ -104,6 +109,7 @@ void TReteNetwork::DestroyNode(TReteNode* node) {
     }
   }
   DeleteNode(node);
+  if (!rightMemory.empty()) FRightMemories.Prune(rightMemory);
 }
 
 bool TReteNetwork::Propagate(const IReteToken& token) {

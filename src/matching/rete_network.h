@@ -13,6 +13,8 @@
 // that use them (found through hash indexes of the alpha nodes and of the
 // joins, so that adding a rule does not search the network); each rule
 // keeps the list of nodes it uses, in the order they were made or shared.
+// Joins below one pattern node that file right tokens alike share their
+// right memory (TRightMemoryIndex), so each fact is stored there once.
 
 #include <cstdint>
 #include <functional>
@@ -24,6 +26,7 @@
 #include "matching/join_index.h"
 #include "matching/pattern_match_node.h"
 #include "matching/rete_node.h"
+#include "matching/right_memory.h"
 #include "values/graph.h"
 
 namespace vettora {
@@ -146,6 +149,7 @@ class TReteNetwork : public TGGraph {
   uint64_t FCompilations = 0;
   TAlphaIndex FAlphaIndex;  // the alpha nodes below roots and alpha nodes
   TJoinIndex FJoinIndex;    // the joins that may be shared, by their inputs
+  TRightMemoryIndex FRightMemories;  // right memories joins share
 };
 
 }  // namespace vettora

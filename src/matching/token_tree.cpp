@@ -84,22 +84,30 @@ uint64_t TIETokenTree::IdentityOf(const TIEToken& token) {
 
 bool TIETokenTree::Add(const IReteToken& token) { return Add(token, KeysOf(*token)); }
 
-bool TIETokenTree::Add(const IReteToken& token, const TTokenKeys& keys) {
+bool TIETokenTree::Add(const IReteToken& token, const TTokenKeys& keys, int32_t viewer) {
   int32_t index = BucketIndex(keys.Key);
   TBucket& bucket = FBuckets[size_t(index)];
   bucket.Exists = true;
   if (index < FLow) FLow = index;
   if (index > FHigh) FHigh = index;
-  if (FindEqual(*token, index)) return false;
+  TEntry* pending = nullptr;
+  if (FindEqual(*token, index, viewer, viewer > 0 ? &pending : nullptr)) return false;
+  FEmpty = false;
+  if (pending) {
+    pending->HeldTo = viewer + 1;
+    FLastFiled = pending->Sequence;
+    return true;
+  }
   if (size_t(FCount) >= 2 * FKeySlots.size()) GrowIndexes();
   TEntry* e = NewEntry();
   e->Token = token;
   e->Key = keys.Key;
   e->Probe = keys.Probe;
   e->Identity = IdentityOf(*token);
-  e->Sequence = ++FSequence;
+  e->Sequence = FLastFiled = ++FSequence;
+  e->HeldFrom = viewer;
+  e->HeldTo = viewer + 1;
   Link(e, bucket);
-  FEmpty = false;
   return true;
 }
 
@@ -107,16 +115,73 @@ bool TIETokenTree::Remove(const TIEToken& token) { return bool(Take(token)); }
 
 IReteToken TIETokenTree::Take(const TIEToken& token) { return Take(token, KeysOf(token)); }
 
-IReteToken TIETokenTree::Take(const TIEToken& token, const TTokenKeys& keys) {
+IReteToken TIETokenTree::Take(const TIEToken& token, const TTokenKeys& keys, int32_t viewer) {
   int32_t index = BucketIndex(keys.Key);
   TBucket& bucket = FBuckets[size_t(index)];
   if (!bucket.Exists) return nullptr;
-  TEntry* e = FindEqual(token, index);
+  TEntry* e = FindEqual(token, index, viewer, nullptr);
   if (!e) return nullptr;
-  Unlink(e, bucket);
-  IReteToken taken = std::move(e->Token);
-  FreeEntry(e);
+  if (e->HeldFrom + 1 == e->HeldTo) {  // the only holder: the common case
+    Unlink(e, bucket);
+    IReteToken taken = std::move(e->Token);
+    FreeEntry(e);
+    return taken;
+  }
+  IReteToken taken = e->Token;
+  Release(e, viewer, bucket);
   return taken;
+}
+
+// Viewers take a token out in their order, so the hold normally shrinks
+// from below; the other cases keep the range whole all the same.
+void TIETokenTree::Release(TEntry* e, int32_t viewer, TBucket& bucket) {
+  if (e->HeldFrom == viewer)
+    ++e->HeldFrom;
+  else if (e->HeldTo == viewer + 1)
+    --e->HeldTo;
+  else
+    SplitAbove(e, viewer, bucket);
+  if (e->HeldFrom < e->HeldTo) return;
+  Unlink(e, bucket);
+  FreeEntry(e);
+}
+
+void TIETokenTree::SplitAbove(TEntry* e, int32_t viewer, TBucket& bucket) {
+  if (size_t(FCount) >= 2 * FKeySlots.size()) GrowIndexes();
+  TEntry* upper = NewEntry();
+  upper->Token = e->Token;
+  upper->Key = e->Key;
+  upper->Probe = e->Probe;
+  upper->Identity = e->Identity;
+  upper->Sequence = e->Sequence;
+  upper->HeldFrom = viewer + 1;
+  upper->HeldTo = e->HeldTo;
+  e->HeldTo = viewer;
+  upper->Prev = e;
+  upper->Next = e->Next;
+  (e->Next ? e->Next->Prev : bucket.Last) = upper;
+  e->Next = upper;
+  ++bucket.Count;
+  upper->KeyPrev = e;
+  upper->KeyNext = e->KeyNext;
+  (e->KeyNext ? e->KeyNext->KeyPrev : ChainHead(e->Probe)->ChainLast) = upper;
+  e->KeyNext = upper;
+  LinkId(upper);
+  ++FCount;
+}
+
+void TIETokenTree::RemoveViewer(int32_t viewer) {
+  for (TBucket& bucket : FBuckets)
+    for (TEntry* e = bucket.First; e;) {
+      TEntry* next = e->Next;
+      if (e->HeldFrom > viewer) --e->HeldFrom;
+      if (e->HeldTo > viewer) --e->HeldTo;
+      if (e->HeldFrom == e->HeldTo) {
+        Unlink(e, bucket);
+        FreeEntry(e);
+      }
+      e = next;
+    }
 }
 
 void TIETokenTree::Clear() {
@@ -184,22 +249,26 @@ void TIETokenTree::Unlink(TEntry* e, TBucket& bucket) {
 }
 
 template <class F>
-std::string TIETokenTree::Listing(F&& textOf) const {
+std::string TIETokenTree::Listing(int32_t viewer, F&& textOf) const {
   std::string text;
   for (const TBucket& bucket : FBuckets) {
-    if (!bucket.First) continue;
-    for (TEntry* e = bucket.First; e; e = e->Next) text += textOf(*e->Token);
-    text += "\r\n";
+    bool listed = false;
+    for (TEntry* e = bucket.First; e; e = e->Next)
+      if (e->HeldBy(viewer)) {
+        text += textOf(*e->Token);
+        listed = true;
+      }
+    if (listed) text += "\r\n";
   }
   return text;
 }
 
-std::string TIETokenTree::Text() const {
-  return Listing([](const TIEToken& t) { return t.Text(); });
+std::string TIETokenTree::Text(int32_t viewer) const {
+  return Listing(viewer, [](const TIEToken& t) { return t.Text(); });
 }
 
-std::string TIETokenTree::FactListText() const {
-  return Listing([](const TIEToken& t) { return t.FactList(); });
+std::string TIETokenTree::FactListText(int32_t viewer) const {
+  return Listing(viewer, [](const TIEToken& t) { return t.FactList(); });
 }
 
 }  // namespace vettora

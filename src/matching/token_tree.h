@@ -11,11 +11,20 @@
 // an equal token without scanning. Both are hash tables threaded through
 // the entries themselves, and entries come from blocks the tree recycles,
 // so filing a token allocates nothing once the tree has grown.
+//
+// Joins below one pattern node that key their right tokens alike share one
+// memory (TRightMemory). Each such join is a viewer, numbered in the order
+// the pattern node passes tokens to them, and sees exactly the tokens it
+// has filed and not yet taken out. Since every token reaches the viewers
+// in their order, the viewers holding a token form a range, kept in its
+// entry; a token is stored once however many joins hold it. A memory of
+// one join has the single viewer 0.
 
 #include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "matching/slot_ref.h"
@@ -73,6 +82,13 @@ class TIETokenTree {
     // key in the same slot of the key table, and its own key's last token.
     TEntry* HeadNext = nullptr;
     TEntry* ChainLast = nullptr;
+    // The viewers holding the token: HeldFrom up to but not including HeldTo.
+    int32_t HeldFrom = 0;
+    int32_t HeldTo = 1;
+
+    [[nodiscard]] bool HeldBy(int32_t viewer) const {
+      return HeldFrom <= viewer && viewer < HeldTo;
+    }
   };
 
   // A bucket: absent until first written, then a list (possibly empty).
@@ -113,9 +129,15 @@ class TIETokenTree {
 
   // Files the token unless its bucket already holds an equal one.
   bool Add(const IReteToken& token);
-  // As Add and Take, with the token's keys already known (KeysOf).
-  bool Add(const IReteToken& token, const TTokenKeys& keys);
-  IReteToken Take(const TIEToken& token, const TTokenKeys& keys);
+  // As Add and Take, with the token's keys already known (KeysOf), for
+  // one viewer: an equal token the viewer does not hold yet is held from
+  // now on, and a token taken out stays for the viewers still holding it.
+  bool Add(const IReteToken& token, const TTokenKeys& keys, int32_t viewer = 0);
+  IReteToken Take(const TIEToken& token, const TTokenKeys& keys, int32_t viewer = 0);
+  // The number of the token the last successful Add filed or held.
+  [[nodiscard]] uint64_t LastFiled() const { return FLastFiled; }
+  // The viewer numbered `viewer` leaves; those after it move down by one.
+  void RemoveViewer(int32_t viewer);
   // Takes out the first token of its bucket equal to `token`.
   bool Remove(const TIEToken& token);
   // As Remove, answering the token taken out (null when none).
@@ -128,22 +150,22 @@ class TIETokenTree {
   // The bucket at `index`, or null when absent (see AllowNilBucket).
   const TBucket* Bucket(int32_t index);
 
-  // Visits tokens in bucket order; `visit` may remove the token it is
-  // given, but nothing else.
+  // Visits the viewer's tokens in bucket order; `visit` may remove the
+  // token it is given, but nothing else.
   template <class F>
-  void ForEachInBucket(int32_t index, F&& visit) const;
-  // Visits the tokens filed under exactly the probe key `key`, in
+  void ForEachInBucket(int32_t index, F&& visit, int32_t viewer = 0) const;
+  // Visits the viewer's tokens filed under exactly the probe key `key`, in
   // insertion order.
   template <class F>
-  void ForEachWithKey(int32_t key, F&& visit) const;
-  // Visits every token, bucket by bucket from the lowest written to the
-  // highest.
+  void ForEachWithKey(int32_t key, F&& visit, int32_t viewer = 0) const;
+  // Visits every token of the viewer, bucket by bucket from the lowest
+  // written to the highest.
   template <class F>
-  void ForEach(F&& visit) const;
+  void ForEach(F&& visit, int32_t viewer = 0) const;
 
-  // Newest-first visits for searches whose order shows nowhere:
-  // visit(token, number) answers true to stop, and so does the function
-  // when a visit stopped. The same three scopes as above.
+  // Newest-first visits for searches whose order shows nowhere, of every
+  // entry whoever holds it: visit(entry) answers true to stop, and so does
+  // the function when a visit stopped. The same three scopes as above.
   template <class F>
   bool FindInBucketNewestFirst(int32_t index, F&& visit) const;
   template <class F>
@@ -151,10 +173,11 @@ class TIETokenTree {
   template <class F>
   bool FindNewestFirst(F&& visit) const;
 
-  // Each token's Text, bucket by bucket, CR LF after each non-empty bucket;
-  // the second form lists each token's FactList instead.
-  [[nodiscard]] std::string Text() const;
-  [[nodiscard]] std::string FactListText() const;
+  // Each token's Text, bucket by bucket, CR LF after each bucket holding
+  // some of the viewer's tokens; the second form lists each token's
+  // FactList instead.
+  [[nodiscard]] std::string Text(int32_t viewer = 0) const;
+  [[nodiscard]] std::string FactListText(int32_t viewer = 0) const;
 
  private:
   // A key part resolved to slot positions once per template layout.
@@ -167,7 +190,17 @@ class TIETokenTree {
                                         bool& inexact);
   [[nodiscard]] static uint64_t IdentityOf(const TIEToken& token);
   [[nodiscard]] size_t SlotOf(uint64_t hash) const;
-  [[nodiscard]] TEntry* FindEqual(const TIEToken& token, int32_t bucket) const;
+  // The viewer's first token of the bucket equal to `token`; `pending`, when
+  // given, receives the newest entry of an equal token held by the viewers
+  // just before this one and by no later viewer, if it is the newest
+  // entry of the memory (the viewer then holds that entry rather than
+  // filing a new one, and keeps the order it would have seen alone).
+  [[nodiscard]] TEntry* FindEqual(const TIEToken& token, int32_t bucket, int32_t viewer,
+                                  TEntry** pending) const;
+  // Ends the viewer's hold on `e`, freeing it when no viewer holds it.
+  void Release(TEntry* e, int32_t viewer, TBucket& bucket);
+  // Gives the viewers after `viewer` an entry of their own, next to `e`.
+  void SplitAbove(TEntry* e, int32_t viewer, TBucket& bucket);
   // The first token filed under the probe key, or null.
   [[nodiscard]] TEntry* ChainHead(int32_t probe) const;
   void LinkKey(TEntry* e);
@@ -181,7 +214,7 @@ class TIETokenTree {
   void Unlink(TEntry* e, TBucket& bucket);
   void FreeEntry(TEntry* e);
   template <class F>
-  [[nodiscard]] std::string Listing(F&& textOf) const;
+  [[nodiscard]] std::string Listing(int32_t viewer, F&& textOf) const;
 
   TTokenKeyConfig FConfig;
   TPartRef FFirst;
@@ -195,6 +228,7 @@ class TIETokenTree {
   std::vector<std::unique_ptr<TEntry[]>> FBlocks;  // where entries live
   TEntry* FFree = nullptr;  // recycled entries, linked through Next
   uint64_t FSequence = 0;
+  uint64_t FLastFiled = 0;
   int32_t FCount = 0;
   int32_t FLow;
   int32_t FHigh = -1;
@@ -203,35 +237,35 @@ class TIETokenTree {
 };
 
 template <class F>
-void TIETokenTree::ForEachInBucket(int32_t index, F&& visit) const {
+void TIETokenTree::ForEachInBucket(int32_t index, F&& visit, int32_t viewer) const {
   if (index < 0 || index >= BucketCount()) return;
   for (TEntry* e = FBuckets[size_t(index)].First; e;) {
     TEntry* next = e->Next;
-    visit(e->Token);
+    if (e->HeldBy(viewer)) visit(e->Token);
     e = next;
   }
 }
 
 template <class F>
-void TIETokenTree::ForEachWithKey(int32_t key, F&& visit) const {
+void TIETokenTree::ForEachWithKey(int32_t key, F&& visit, int32_t viewer) const {
   for (TEntry* e = ChainHead(key); e;) {
     TEntry* next = e->KeyNext;
-    visit(e->Token);
+    if (e->HeldBy(viewer)) visit(e->Token);
     e = next;
   }
 }
 
 template <class F>
-void TIETokenTree::ForEach(F&& visit) const {
+void TIETokenTree::ForEach(F&& visit, int32_t viewer) const {
   for (int32_t i = FLow < 0 ? 0 : FLow; i <= FHigh && i < BucketCount(); ++i)
-    ForEachInBucket(i, visit);
+    ForEachInBucket(i, visit, viewer);
 }
 
 template <class F>
 bool TIETokenTree::FindInBucketNewestFirst(int32_t index, F&& visit) const {
   if (index < 0 || index >= BucketCount()) return false;
   for (TEntry* e = FBuckets[size_t(index)].Last; e; e = e->Prev)
-    if (visit(e->Token, e->Sequence)) return true;
+    if (visit(std::as_const(*e))) return true;
   return false;
 }
 
@@ -239,7 +273,7 @@ template <class F>
 bool TIETokenTree::FindWithKeyNewestFirst(int32_t key, F&& visit) const {
   TEntry* head = ChainHead(key);
   for (TEntry* e = head ? head->ChainLast : nullptr; e; e = e->KeyPrev)
-    if (visit(e->Token, e->Sequence)) return true;
+    if (visit(std::as_const(*e))) return true;
   return false;
 }
 

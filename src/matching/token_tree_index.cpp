@@ -10,14 +10,19 @@ size_t TIETokenTree::SlotOf(uint64_t hash) const {
   return size_t((hash * 0x9E3779B97F4A7C15ull) >> FSlotShift);
 }
 
-TIETokenTree::TEntry* TIETokenTree::FindEqual(const TIEToken& token, int32_t bucket) const {
+TIETokenTree::TEntry* TIETokenTree::FindEqual(const TIEToken& token, int32_t bucket,
+                                              int32_t viewer, TEntry** pending) const {
   uint64_t identity = IdentityOf(token);
   // The first equal token of the bucket: the one filed earliest.
   TEntry* found = nullptr;
   for (TEntry* e = FIdSlots[SlotOf(identity)]; e; e = e->IdNext) {
     if (e->Identity != identity || BucketIndex(e->Key) != bucket || !token.Equals(*e->Token))
       continue;
-    if (!found || e->Sequence < found->Sequence) found = e;
+    if (e->HeldBy(viewer)) {
+      if (!found || e->Sequence < found->Sequence) found = e;
+    } else if (pending && e->HeldTo == viewer && e->Sequence == FSequence) {
+      *pending = e;
+    }
   }
   return found;
 }

@@ -231,8 +231,8 @@ TEST_F(TTokenTreeTest, FurtherKeyPartsNarrowProbesButNotBuckets) {
   tree.ForEachWithKey(odd.Probe, [&](const IReteToken& t) { probed.push_back(t->LastFactId()); });
   EXPECT_EQ(probed, (std::vector<int32_t>{1, 3, 5}));
   probed.clear();
-  tree.FindWithKeyNewestFirst(even.Probe, [&](const IReteToken& t, uint64_t) {
-    probed.push_back(t->LastFactId());
+  tree.FindWithKeyNewestFirst(even.Probe, [&](const TIETokenTree::TEntry& e) {
+    probed.push_back(e.Token->LastFactId());
     return false;
   });
   EXPECT_EQ(probed, (std::vector<int32_t>{6, 4, 2}));
@@ -269,8 +269,8 @@ TEST_F(TTokenTreeTest, KeyChainsSurviveGrowthAndRemovalAnywhere) {
     tree.ForEachWithKey(key, [&](const IReteToken& t) { forward.push_back(t->LastFactId()); });
     EXPECT_EQ(forward, expected) << key;
     std::vector<int32_t> backward;
-    tree.FindWithKeyNewestFirst(key, [&](const IReteToken& t, uint64_t) {
-      backward.push_back(t->LastFactId());
+    tree.FindWithKeyNewestFirst(key, [&](const TIETokenTree::TEntry& e) {
+      backward.push_back(e.Token->LastFactId());
       return false;
     });
     std::reverse(backward.begin(), backward.end());
@@ -286,6 +286,70 @@ TEST_F(TTokenTreeTest, KeyChainsSurviveGrowthAndRemovalAnywhere) {
   for (int32_t key = 0; key < 7; ++key) tree.ForEachWithKey(key, [&](const IReteToken&) { ++visits; });
   EXPECT_EQ(visits, 0);
   EXPECT_TRUE(tree.Add(P(3)));
+}
+
+// Joins sharing a right memory are its viewers 0, 1, 2...: each must see
+// exactly what a memory of its own would hold, in the same order.
+TEST_F(TTokenTreeTest, ViewersSeeTheTokensTheyFiledInTheirOwnOrder) {
+  TIETokenTree tree(1, {});
+  auto Seen = [&](int32_t viewer) {
+    std::vector<int32_t> ids;
+    tree.ForEach([&](const IReteToken& t) { ids.push_back(t->LastFactId()); }, viewer);
+    return ids;
+  };
+  IReteToken a = T(1);
+  IReteToken b = T(2);
+  // Viewer 0 files a; before viewer 1 files it, b reaches both (a nested
+  // assertion): viewer 1 must then see b before a.
+  ASSERT_TRUE(tree.Add(a, tree.KeysOf(*a), 0));
+  EXPECT_EQ(Seen(1), std::vector<int32_t>{});
+  ASSERT_TRUE(tree.Add(b, tree.KeysOf(*b), 0));
+  ASSERT_TRUE(tree.Add(b, tree.KeysOf(*b), 1));
+  ASSERT_TRUE(tree.Add(a, tree.KeysOf(*a), 1));
+  EXPECT_FALSE(tree.Add(a, tree.KeysOf(*a), 1));  // a duplicate for viewer 1
+  EXPECT_EQ(Seen(0), (std::vector<int32_t>{1, 2}));
+  EXPECT_EQ(Seen(1), (std::vector<int32_t>{2, 1}));
+  EXPECT_EQ(tree.Count(), 3);  // b once; a twice, as the orders differ
+  // Taken out by viewer 0, a stays for viewer 1 until it takes it too.
+  EXPECT_TRUE(tree.Take(*a, tree.KeysOf(*a), 0));
+  EXPECT_EQ(Seen(0), std::vector<int32_t>{2});
+  EXPECT_EQ(Seen(1), (std::vector<int32_t>{2, 1}));
+  EXPECT_TRUE(tree.Take(*a, tree.KeysOf(*a), 1));
+  EXPECT_FALSE(tree.Take(*a, tree.KeysOf(*a), 1));
+  EXPECT_EQ(tree.Count(), 1);
+  EXPECT_EQ(tree.Text(1), tree.Text(0));
+}
+
+TEST_F(TTokenTreeTest, AViewerLeavingOrTakingOutOfTurnKeepsTheOthersViews) {
+  TIETokenTree tree(3, {});
+  std::vector<IReteToken> tokens;
+  for (int32_t id = 1; id <= 4; ++id) {
+    tokens.push_back(T(id));
+    for (int32_t viewer = 0; viewer < 3; ++viewer)
+      ASSERT_TRUE(tree.Add(tokens.back(), tree.KeysOf(*tokens.back()), viewer));
+  }
+  EXPECT_EQ(tree.Count(), 4);
+  // Viewer 1 takes token 2 before viewer 0: the entry splits, keeping its
+  // place for viewers 0 and 2.
+  EXPECT_TRUE(tree.Take(*tokens[1], tree.KeysOf(*tokens[1]), 1));
+  std::string before0 = tree.Text(0);
+  std::string before2 = tree.Text(2);
+  EXPECT_NE(tree.Text(1), before0);
+  EXPECT_NE(before0.find(tokens[1]->Text()), std::string::npos);
+  std::vector<uint64_t> numbers;
+  tree.FindNewestFirst([&](const TIETokenTree::TEntry& e) {
+    if (e.HeldBy(2)) numbers.push_back(e.Sequence);
+    return false;
+  });
+  EXPECT_EQ(numbers.size(), 4u);
+  // Viewer 0 leaves: viewer 2 becomes 1 and sees what it saw.
+  tree.RemoveViewer(0);
+  EXPECT_EQ(tree.Text(1), before2);
+  EXPECT_TRUE(tree.Take(*tokens[1], tree.KeysOf(*tokens[1]), 1));
+  EXPECT_EQ(tree.Text(0), tree.Text(1));
+  tree.RemoveViewer(1);
+  tree.RemoveViewer(0);
+  EXPECT_EQ(tree.Count(), 0);
 }
 
 }  // namespace
