@@ -1,8 +1,9 @@
 ;;; Several rules matching the same pattern with the same joined slots, so
 ;;; that their joins share one memory of the pattern's facts: positive,
 ;;; negated, exists and self-joins; facts retracted and modified while all
-;;; of them hold them; a rule added once the facts are there; a rule in the
-;;; middle of the sharing ones removed, and matching going on after it.
+;;; of them hold them; a rule added once the facts are there; the first
+;;; and middle rules of the sharing ones removed, and matching going on
+;;; after them.
 ;;; (A rule added while facts are listed sends them through the shared
 ;;; roots again, so the other rules fire again for them.)
 (deftemplate item (slot group) (slot n))
@@ -69,9 +70,10 @@
 (deffunction go-on ()
    (printout t "-- a rule added now" crlf)
    (run)
-   (printout t "-- the middle rules removed" crlf)
+   (printout t "-- rules removed" crlf)
    (undefrule big)
    (undefrule none-left)
+   (undefrule listed)
    (assert (item (group red) (n 9)))
    (retract ?*blue2* ?*blue5*)
    (run)
