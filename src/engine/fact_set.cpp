@@ -97,14 +97,19 @@ void TFactSet::ReparseAll() {
 
 IFact TFactSet::Parse(const std::string& text) const { return FEngine->ParseFact(text); }
 
-// The line is the fact as the engine's printer writes it: a fact's own Text
+// A line is the fact as the engine's printer writes it: a fact's own Text
 // shows a fuzzy value in a form that does not parse, and the line is what
-// the set is parsed from again. A set being built by the parser has no
-// engine yet but is owned by it.
+// the set is parsed from again -- so its floats carry every digit.
+std::string TFactSet::LineOf(const TFact& fact, TInferenceEngine* engine) {
+  TExactFloatText exact;
+  return engine ? engine->Parser().PrintFact(fact) : fact.Text();
+}
+
+// A set being built by the parser has no engine yet but is owned by it.
 int32_t TFactSet::AddFact(const IFact& fact) {
   if (!fact) return FFacts.Add(std::string(), fact);
   TInferenceEngine* engine = FEngine ? FEngine : dynamic_cast<TInferenceEngine*>(Owner());
-  return FFacts.Add(engine ? engine->Parser().PrintFact(*fact) : fact->Text(), fact);
+  return FFacts.Add(LineOf(*fact, engine), fact);
 }
 
 IFact TFactSet::FactAt(int32_t index) {
@@ -162,7 +167,7 @@ void TFactSet::Assign(const TFactSet& source) {
     if (ownerEngine) {
       // A fact is re-read from the printer's form, which reads back also for
       // fuzzy values (a fact's own Text does not).
-      std::string text = fact ? ownerEngine->Parser().PrintFact(*fact) : source.FFacts.Strings(i);
+      std::string text = fact ? LineOf(*fact, ownerEngine) : source.FFacts.Strings(i);
       FFacts.Add(text, ownerEngine->ParseFact(text + "\r\n"));
     } else if (fact) {
       AddFact(fact->Clone());

@@ -110,6 +110,7 @@ class TFactSet : public TComponent {
   void AttachEngine(TInferenceEngine* engine);
   void ReparseAll();
   [[nodiscard]] IFact Parse(const std::string& text) const;
+  [[nodiscard]] static std::string LineOf(const TFact& fact, TInferenceEngine* engine);
 
   std::string FFactSetName = kDefaultName;
   std::string FComment;

@@ -124,6 +124,18 @@ std::string FormatFloat4(double value) {
   return std::string(buf, n > 0 ? size_t(n) : 0);
 }
 
+namespace {
+thread_local int ExactFloatTexts = 0;
+}  // namespace
+
+TExactFloatText::TExactFloatText() { ++ExactFloatTexts; }
+
+TExactFloatText::~TExactFloatText() { --ExactFloatTexts; }
+
+std::string FormatFloatText(double value) {
+  return ExactFloatTexts > 0 ? FormatFloatDefault(value) : FormatFloat4(value);
+}
+
 std::string FormatFloatDefault(double value) {
   char buf[64];
   auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value);

@@ -48,4 +48,20 @@ class TFormatArg {
 // ("2.5", "1e+20", "3.0"): the default float text of the text streams.
 [[nodiscard]] std::string FormatFloatDefault(double value);
 
+// While a TExactFloatText lives on a thread, value texts made there write
+// floats in their shortest exact form ("2.50001", "1e-07") instead of with
+// four decimals. For text that is read back as values, such as the stored
+// lines of a fact set: four decimals would change the numbers.
+class TExactFloatText {
+ public:
+  TExactFloatText();
+  ~TExactFloatText();
+  TExactFloatText(const TExactFloatText&) = delete;
+  TExactFloatText& operator=(const TExactFloatText&) = delete;
+};
+
+// A float as value texts write it: FormatFloat4, or FormatFloatDefault
+// while a TExactFloatText lives on the thread.
+[[nodiscard]] std::string FormatFloatText(double value);
+
 }  // namespace vettora

@@ -53,7 +53,7 @@ std::string TIEValue::AsText() const {
     case dtFactId:
       return "<Fact-" + std::to_string(FPayload.Int) + ">";
     case dtFloat:
-      return FormatFloat4(FPayload.Float);
+      return FormatFloatText(FPayload.Float);
     case dtFunCall:
       return static_cast<TFunCallBase*>(Counted())->AsText();
     case dtFact:

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "values/number_text.h"
+#include "values/value.h"
+#include "values/value_vector.h"
 
 namespace vettora {
 namespace {
@@ -26,6 +28,25 @@ TEST(FormatFloatTest, FourDecimalsWithoutGrouping) {
   EXPECT_EQ(FormatFloat4(-0.00004), "-0.0000");
   EXPECT_EQ(FormatFloatDefault(3.0), "3.0");
   EXPECT_EQ(FormatFloatDefault(0.1), "0.1");
+}
+
+TEST(FormatTest, ValueTextsWriteExactFloatsOnlyWhileAsked) {
+  IValueVector items = MakeRef<TValueVector>();
+  items->Add(MakeFloat(2.50001));
+  items->Add(MakeFloat(1e-7));
+  IIEValue list = MakeList(items);
+  EXPECT_EQ(MakeFloat(2.50001)->AsText(), "2.5000");
+  {
+    TExactFloatText exact;
+    {
+      TExactFloatText nested;
+      EXPECT_EQ(MakeFloat(2.50001)->AsText(), "2.50001");
+    }
+    // Still exact until the outer one ends; lists write their elements so.
+    EXPECT_EQ(list->AsText().find("2.50001 1e-07"), 0u);
+  }
+  EXPECT_EQ(MakeFloat(2.50001)->AsText(), "2.5000");
+  EXPECT_EQ(FormatFloatText(1e-7), "0.0000");
 }
 
 TEST(NumberTextTest, ReadsOnlyDecimalNumbers) {
