@@ -13,6 +13,7 @@
 #include "reader/file_stream.h"
 #include "reader/string_stream.h"
 #include "values/exceptions.h"
+#include "values/format.h"
 
 namespace vettora {
 
@@ -68,7 +69,12 @@ void TInferenceEngine::LoadFromStream(TStream& stream) {
   Reset();
 }
 
-void TInferenceEngine::SaveToStream(TStream& stream) { WriteString(stream, GetText()); }
+// What is saved is read back: floats are written with every digit (see
+// TExactFloatText), not with the four decimals of listings.
+void TInferenceEngine::SaveToStream(TStream& stream) {
+  TExactFloatText exact;
+  WriteString(stream, GetText());
+}
 
 void TInferenceEngine::LoadFromFile(const std::string& fileName) {
   TFileStream file(fileName, fmOpenRead);
@@ -89,17 +95,20 @@ void TInferenceEngine::LoadDefinedTypesFromStream(TStream& stream) {
 
 void TInferenceEngine::SaveDefinedTypesToStream(TStream& stream) {
   // Parents before children, so that the text reads back.
+  TExactFloatText exact;
   WriteString(stream, FDefinedTypes->Text());
 }
 
 void TInferenceEngine::LoadFactsFromStream(TStream& stream) { FParser->ParseFacts(stream); }
 
 void TInferenceEngine::SaveFactsToStream(TStream& stream) {
+  TExactFloatText exact;
   for (int32_t i = 0; i < FFacts->Count(); ++i)
     WriteString(stream, FFacts->Items(i)->Text() + kCrLf);
 }
 
 void TInferenceEngine::SaveFactsOfTemplate(TStream& stream, const std::string& templateName) {
+  TExactFloatText exact;
   for (int32_t i = 0; i < FFacts->Count(); ++i) {
     const IFact& fact = FFacts->Items(i);
     if (fact->Template() && fact->Template()->Name() == templateName)
@@ -114,6 +123,7 @@ void TInferenceEngine::LoadFactTemplatesFromStream(TStream& stream) {
 
 void TInferenceEngine::SaveFactTemplatesToStream(TStream& stream) {
   // Parents before children, so that the text reads back.
+  TExactFloatText exact;
   WriteString(stream, FFactTemplates->Text());
 }
 
@@ -122,7 +132,10 @@ void TInferenceEngine::LoadRulesFromStream(TStream& stream) {
   FParser->ExecuteStream(stream);
 }
 
-void TInferenceEngine::SaveRulesToStream(TStream& stream) { WriteString(stream, FRules->Text()); }
+void TInferenceEngine::SaveRulesToStream(TStream& stream) {
+  TExactFloatText exact;
+  WriteString(stream, FRules->Text());
+}
 
 // ---- Per kind, files ---------------------------------------------------------------
 

@@ -118,7 +118,9 @@ float ReadUnit(const TPropertyStore& store, const std::string& name) {
 
 }  // namespace
 
+// The stored texts are read back: floats keep every digit.
 void TInferenceEngine::WriteProperties(TPropertyStore& store) {
+  TExactFloatText exact;
   if (FDuplicateConstructs != dcOverwrite)
     store.WriteString("DuplicateConstructs", kDuplicateNames[FDuplicateConstructs]);
   if (!(FPackages == TFunctionPackages::All()))

@@ -52,5 +52,20 @@ TEST_F(FactFilesTest, SaveFactsOfTemplatesWritesThemTemplateByTemplate) {
   EXPECT_EQ(ErrorOf("(save-facts)"), "Too few arguments for save-facts");
 }
 
+// Listings print floats with four decimals; a saved file is read back, so
+// it keeps every digit, in all facts and in the facts of one template.
+TEST_F(FactFilesTest, SavedFloatsKeepEveryDigit) {
+  Run("(deftemplate m (slot v) (multislot w))(assert (m (v 2.50001) (w 1e-07 0.1)))");
+  EXPECT_EQ(Text("(save-facts " + Quoted() + ")"), "TRUE");
+  EXPECT_EQ(FileText(), "(Initial-Fact)\r\n(m (v 2.50001) (w 1e-07 0.1 ))\r\n");
+  EXPECT_EQ(Text("(save-facts " + Quoted() + " m)"), "TRUE");
+  EXPECT_EQ(FileText(), "(m (v 2.50001) (w 1e-07 0.1 ))\r\n");
+  Run("(retract *)");
+  EXPECT_EQ(Text("(load-facts " + Quoted() + ")"), "TRUE");
+  EXPECT_EQ(Facts(), "f-2 (m (v 2.5000) (w 0.0000 0.1000 ))");
+  EXPECT_EQ(Text("(= (get-slot-value 2 v) 2.50001)"), "TRUE");
+  EXPECT_EQ(Text("(= (nth$ 0 (get-slot-value 2 w)) 1e-07)"), "TRUE");
+}
+
 }  // namespace
 }  // namespace vettora::testing
