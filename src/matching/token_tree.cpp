@@ -68,9 +68,26 @@ TTokenKeys TIETokenTree::KeysOf(const TIEToken& token) const {
   keys.Key = PartHash(FFirst, token, keys.Inexact);
   auto probe = uint32_t(keys.Key);
   for (const TPartRef& part : FMore)
-    probe = probe * 31u + uint32_t(PartHash(part, token, keys.Inexact));
+    probe = CombinedProbe(probe, uint32_t(PartHash(part, token, keys.Inexact)));
   keys.Probe = int32_t(probe);
   return keys;
+}
+
+// Text hashes are themselves sums of powers of 31, so combining them as
+// h * 31 + part would make many value pairs collide ((5, "g21") and
+// (6, "g11") alike): the partial matches of one probe key would then no
+// longer agree on their values, and probes would test most of them in
+// vain. Instead both values, side by side, go through a 64-bit finaliser
+// (a bijection), so distinct pairs collide only by chance in the 32 bits
+// kept.
+uint32_t TIETokenTree::CombinedProbe(uint32_t probe, uint32_t part) {
+  uint64_t x = (uint64_t(probe) << 32) | part;
+  x ^= x >> 33;
+  x *= 0xFF51AFD7ED558CCDull;
+  x ^= x >> 33;
+  x *= 0xC4CEB9FE1A85EC53ull;
+  x ^= x >> 33;
+  return uint32_t(x);
 }
 
 int32_t TIETokenTree::BucketIndex(int32_t key) const {

@@ -189,6 +189,7 @@ class TIETokenTree {
   [[nodiscard]] static int32_t PartHash(const TPartRef& part, const TIEToken& token,
                                         bool& inexact);
   [[nodiscard]] static uint64_t IdentityOf(const TIEToken& token);
+  [[nodiscard]] static uint32_t CombinedProbe(uint32_t probe, uint32_t part);
   [[nodiscard]] size_t SlotOf(uint64_t hash) const;
   // The viewer's first token of the bucket equal to `token`; `pending`, when
   // given, receives the newest entry of an equal token held by the viewers

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "matching/token_tree.h"
 #include "matching_helpers.h"
@@ -241,6 +242,26 @@ TEST_F(TTokenTreeTest, FurtherKeyPartsNarrowProbesButNotBuckets) {
   TTokenKeys keys = single.KeysOf(*T(42));
   EXPECT_EQ(keys.Key, 42);
   EXPECT_EQ(keys.Probe, 42);
+}
+
+// Text hashes are sums of powers of 31: a probe key that combined values
+// the same way would give (5, "g21") and (6, "g11") one key, and a probe
+// would meet partial matches of other values by the thousand.
+TEST_F(TTokenTreeTest, ProbeKeysKeepStructuredValuePairsApart) {
+  IFactTemplate pair = ImpliedTemplate("pair");
+  TTokenKeyConfig config;
+  config.SlotName = "__Data";
+  config.SubIndex = 0;
+  config.More.push_back({0, "__Data", 1});
+  TIETokenTree tree(101, config);
+  std::set<int32_t> probes;
+  int32_t id = 0;
+  for (int32_t number = 0; number < 40; ++number)
+    for (int32_t name = 0; name < 40; ++name) {
+      IFact fact = Implied(pair, ++id, {MakeInteger(number), MakeAtom("g" + std::to_string(name))});
+      probes.insert(tree.KeysOf(*MakeRef<TIEToken>(taAdd, fact)).Probe);
+    }
+  EXPECT_EQ(probes.size(), 1600u);
 }
 
 TEST_F(TTokenTreeTest, KeyChainsSurviveGrowthAndRemovalAnywhere) {
