@@ -115,7 +115,7 @@ bool TIETokenTree::Add(const IReteToken& token, const TTokenKeys& keys, int32_t 
     FLastFiled = pending->Sequence;
     return true;
   }
-  if (size_t(FCount) >= 2 * FKeySlots.size()) GrowIndexes();
+  if (size_t(FCount) >= FKeySlots.size()) GrowIndexes();
   TEntry* e = NewEntry();
   e->Token = token;
   e->Key = keys.Key;
@@ -164,7 +164,7 @@ void TIETokenTree::Release(TEntry* e, int32_t viewer, TBucket& bucket) {
 }
 
 void TIETokenTree::SplitAbove(TEntry* e, int32_t viewer, TBucket& bucket) {
-  if (size_t(FCount) >= 2 * FKeySlots.size()) GrowIndexes();
+  if (size_t(FCount) >= FKeySlots.size()) GrowIndexes();
   TEntry* upper = NewEntry();
   upper->Token = e->Token;
   upper->Key = e->Key;

@@ -208,7 +208,8 @@ class TIETokenTree {
   void UnlinkKey(TEntry* e);
   void LinkId(TEntry* e);
   void UnlinkId(TEntry* e);
-  // Doubles both index tables once they hold twice as many tokens as slots.
+  // Doubles both index tables once they hold as many tokens as slots: a
+  // lookup then meets one entry or two, each a likely cache miss.
   void GrowIndexes();
   TEntry* NewEntry();
   void Link(TEntry* e, TBucket& bucket);

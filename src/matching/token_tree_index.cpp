@@ -79,7 +79,7 @@ void TIETokenTree::LinkId(TEntry* e) {
   slot = e;
 }
 
-// The identity table's chains are singly linked (a slot holds about two
+// The identity table's chains are singly linked (a slot holds one or two
 // tokens), so taking one out walks its slot.
 void TIETokenTree::UnlinkId(TEntry* e) {
   for (TEntry** link = &FIdSlots[SlotOf(e->Identity)]; *link; link = &(*link)->IdNext)
