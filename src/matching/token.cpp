@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "knowledge/fact.h"
+#include "matching/blocked_token.h"
 #include "matching/messages.h"
 #include "values/exceptions.h"
 
@@ -31,15 +32,16 @@ int32_t ExtendHash(int32_t parent, int32_t id) {
   return int32_t(uint32_t(parent) * 8u + uint32_t(id));
 }
 
-// The thread's recycled token memory, a list threaded through the freed
-// blocks. It is plain data, so that a token dropped while the thread's
-// objects are being destroyed still finds it; what it holds when a thread
-// ends stays allocated. Sanitizer builds use the heap for every token, so
-// that a token used after it was freed is caught.
+// The thread's recycled token memory, lists threaded through the freed
+// blocks: one for plain tokens and one for the copies negated joins keep.
+// They are plain data, so that a token dropped while the thread's objects
+// are being destroyed still finds them; what they hold when a thread ends
+// stays allocated. Sanitizer builds use the heap for every token, so that a
+// token used after it was freed is caught.
 struct TFreeToken {
   TFreeToken* Next;
 };
-thread_local TFreeToken* tFreeTokens = nullptr;
+thread_local TFreeToken* tFreeTokens[2] = {nullptr, nullptr};
 
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool kRecycleTokens = false;
@@ -47,18 +49,28 @@ constexpr bool kRecycleTokens = false;
 constexpr bool kRecycleTokens = true;
 #endif
 
+// The free list for blocks of `size` bytes, or null for other sizes.
+TFreeToken** FreeListFor(size_t size) {
+  if (!kRecycleTokens) return nullptr;
+  if (size == sizeof(TIEToken)) return &tFreeTokens[0];
+  if (size == sizeof(TBlockedToken)) return &tFreeTokens[1];
+  return nullptr;
+}
+
 }  // namespace
 
 void* TIEToken::operator new(size_t size) {
-  if (!kRecycleTokens || size != sizeof(TIEToken) || !tFreeTokens) return ::operator new(size);
-  TFreeToken* free = tFreeTokens;
-  tFreeTokens = free->Next;
+  TFreeToken** list = FreeListFor(size);
+  if (!list || !*list) return ::operator new(size);
+  TFreeToken* free = *list;
+  *list = free->Next;
   return free;
 }
 
 void TIEToken::operator delete(void* memory, size_t size) noexcept {
-  if (!kRecycleTokens || size != sizeof(TIEToken)) return ::operator delete(memory);
-  tFreeTokens = new (memory) TFreeToken{tFreeTokens};
+  TFreeToken** list = FreeListFor(size);
+  if (!list) return ::operator delete(memory);
+  *list = new (memory) TFreeToken{*list};
 }
 
 TIEToken::TIEToken(TTokenAction tag, IFact fact)

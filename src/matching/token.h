@@ -37,9 +37,9 @@ class TIEToken : public TCounted {
   TIEToken(const TIEToken&) = delete;
   TIEToken& operator=(const TIEToken&) = delete;
 
-  // Tokens are made and dropped by the million: their memory is kept on a
-  // free list of the thread and handed out again (derived classes of
-  // another size use the heap).
+  // Tokens are made and dropped by the million: their memory is kept on
+  // free lists of the thread and handed out again (for plain tokens and the
+  // copies negated joins keep; derived classes of other sizes use the heap).
   static void* operator new(size_t size);
   static void operator delete(void* memory, size_t size) noexcept;
 
