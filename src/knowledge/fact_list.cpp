@@ -48,14 +48,12 @@ int32_t TFactList::FindEqual(const TFact& fact) const {
   return FindEqualIn(fuzzy ? FFuzzyIndex : FHashIndex, IndexKey(fact, fuzzy), fact);
 }
 
-int32_t TFactList::FindEqualIn(const std::unordered_multimap<uint32_t, TFact*>& index, uint32_t key,
+int32_t TFactList::FindEqualIn(const TFactHashIndex& index, uint32_t key,
                                const TFact& fact) const {
   int32_t first = -1;
-  auto [begin, end] = index.equal_range(key);
-  for (auto it = begin; it != end; ++it) {
-    const TFact& listed = *it->second;
+  index.ForEachWithHash(key, [&](const TFact& listed) {
     if ((first < 0 || listed.ID() < first) && listed.Equals(fact)) first = listed.ID();
-  }
+  });
   return first < 0 ? -1 : IndexOfId(first);
 }
 
@@ -78,14 +76,7 @@ void TFactList::File(const IFact& fact, bool fuzzy, uint32_t key) {
   FFacts.Add(fact);
   fact->FIndexedFuzzy = fuzzy;
   fact->FIndexKey = key;
-  TIndex& index = fuzzy ? FFuzzyIndex : FHashIndex;
-  if (FSpareEntry) {
-    FSpareEntry.key() = key;
-    FSpareEntry.mapped() = fact.Get();
-    index.insert(std::move(FSpareEntry));
-  } else {
-    index.emplace(key, fact.Get());
-  }
+  (fuzzy ? FFuzzyIndex : FHashIndex).Insert(key, fact.Get());
   FHighestId = std::max(FHighestId, fact->ID());
 }
 
@@ -93,14 +84,7 @@ void TFactList::File(const IFact& fact, bool fuzzy, uint32_t key) {
 // under the key it was filed with (its values may have changed since).
 IFact TFactList::Unfile(int32_t index) {
   IFact fact = FFacts.Delete(index);
-  auto& hashes = fact->FIndexedFuzzy ? FFuzzyIndex : FHashIndex;
-  auto [begin, end] = hashes.equal_range(fact->FIndexKey);
-  for (auto it = begin; it != end; ++it) {
-    if (it->second == fact.Get()) {
-      FSpareEntry = hashes.extract(it);
-      break;
-    }
-  }
+  (fact->FIndexedFuzzy ? FFuzzyIndex : FHashIndex).Erase(fact->FIndexKey, fact.Get());
   return fact;
 }
 
@@ -234,8 +218,8 @@ int32_t TFactList::Duplicate(int32_t id, const TFactChange& change) {
 
 void TFactList::Clear() {
   FFacts.Clear();
-  FHashIndex.clear();
-  FFuzzyIndex.clear();
+  FHashIndex.Clear();
+  FFuzzyIndex.Clear();
   FHighestId = -1;
   if (FEngine) {
     FEngine->ReteClearFacts();

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "knowledge/fact.h"
+#include "knowledge/fact_hash_index.h"
 #include "knowledge/fact_sequence.h"
 #include "knowledge/fuzzy_methods.h"
 
@@ -126,8 +127,8 @@ class TFactList {
  private:
   [[nodiscard]] bool AllowsDuplicates() const;
   [[nodiscard]] int32_t FindListed(const TFact& fact) const;
-  [[nodiscard]] int32_t FindEqualIn(const std::unordered_multimap<uint32_t, TFact*>& index,
-                                    uint32_t key, const TFact& fact) const;
+  [[nodiscard]] int32_t FindEqualIn(const TFactHashIndex& index, uint32_t key,
+                                    const TFact& fact) const;
   int32_t AssertWith(const IFact& fact, bool intersection, const TFuzzyInferenceMethod* method);
   void PrepareFuzzyFact(const IFact& fact, bool intersection, const TFuzzyInferenceMethod* method);
   void RestoreCounterAfterLoad(int32_t saved);
@@ -140,13 +141,8 @@ class TFactList {
 
   IFactEngine* FEngine;  // not counted
   TFactSequence FFacts;
-  using TIndex = std::unordered_multimap<uint32_t, TFact*>;
-  TIndex FHashIndex;   // non-fuzzy facts
-  TIndex FFuzzyIndex;  // fuzzy facts
-  // The index entry of the fact last unfiled, kept for the next fact filed:
-  // a rule that retracts one fact and asserts another then allocates no
-  // index entry.
-  TIndex::node_type FSpareEntry;
+  TFactHashIndex FHashIndex;   // non-fuzzy facts
+  TFactHashIndex FFuzzyIndex;  // fuzzy facts
   int32_t FNextId = 0;
   int32_t FHighestId = -1;
   std::deque<IFact> FAssertQueue;
