@@ -129,7 +129,7 @@ void TJoinNode::ShareRightMemory(std::shared_ptr<TRightMemory> memory) {
   if (FRightMemory) FRightMemory->Detach(this);
   FRightMemory = std::move(memory);
   FViewer = FRightMemory->Attach(this);
-  FRight = nullptr;
+  FRight = FLeft ? &FRightMemory->Tree() : nullptr;
 }
 
 std::string TJoinNode::RightMemorySignature() const {
