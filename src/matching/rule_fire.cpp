@@ -78,7 +78,8 @@ void TRule::BindToken(const IReteToken& token, TIEContext& context) {
       const TIEValue* slot = ElementOf(FBindingSlots[i].ValueIn(*fact), binding.SubIndex());
       value = IIEValue(const_cast<TIEValue*>(slot));
     }
-    binding.SetValue(value);
+    // A fact-id value rewritten in place is already the one kept.
+    if (binding.Value() != value) binding.SetValue(value);
     context.AddBinding(binding.Name(), std::move(value));
   }
   context.AddBinding(kRuleVariable, RuleNameValue());

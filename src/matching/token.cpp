@@ -1,12 +1,12 @@
 // TIEToken: chains, hashes, equality and texts.
 #include "matching/token.h"
 
-#include <new>
 #include <vector>
 
 #include "knowledge/fact.h"
 #include "matching/messages.h"
 #include "values/exceptions.h"
+#include "values/recycler.h"
 
 namespace vettora {
 
@@ -31,34 +31,16 @@ int32_t ExtendHash(int32_t parent, int32_t id) {
   return int32_t(uint32_t(parent) * 8u + uint32_t(id));
 }
 
-// The thread's recycled token memory, a list threaded through the freed
-// blocks. It is plain data, so that a token dropped while the thread's
-// objects are being destroyed still finds it; what it holds when a thread
-// ends stays allocated. Sanitizer builds use the heap for every token, so
-// that a token used after it was freed is caught.
-struct TFreeToken {
-  TFreeToken* Next;
-};
-thread_local TFreeToken* tFreeTokens = nullptr;
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kRecycleTokens = false;
-#else
-constexpr bool kRecycleTokens = true;
-#endif
-
 }  // namespace
 
-void* TIEToken::operator new(size_t size) {
-  if (!kRecycleTokens || size != sizeof(TIEToken) || !tFreeTokens) return ::operator new(size);
-  TFreeToken* free = tFreeTokens;
-  tFreeTokens = free->Next;
-  return free;
-}
+// Join memories hold and drop tokens in bulk: every freed token's memory
+// is kept for the next one.
+using TTokenRecycler = TRecycler<TIEToken, SIZE_MAX>;
+
+void* TIEToken::operator new(size_t size) { return TTokenRecycler::Allocate(size); }
 
 void TIEToken::operator delete(void* memory, size_t size) noexcept {
-  if (!kRecycleTokens || size != sizeof(TIEToken)) return ::operator delete(memory);
-  tFreeTokens = new (memory) TFreeToken{tFreeTokens};
+  TTokenRecycler::Free(memory, size);
 }
 
 TIEToken::TIEToken(TTokenAction tag, IFact fact)
