@@ -28,12 +28,17 @@ void TFunctionCall::SetFunctionName(std::string name) {
 }
 
 void TFunctionCall::SetFunction(IUserFunction function) {
-  FFunction = std::move(function);
+  ReplaceFunction(std::move(function));
   if (FFunction) SetFunctionName(FFunction->FunctionName());
 }
 
+void TFunctionCall::ReplaceFunction(IUserFunction function) {
+  if (FRunning > 0 && FFunction) FRetired.push_back(std::move(FFunction));
+  FFunction = std::move(function);
+}
+
 void TFunctionCall::Unresolve() {
-  FFunction = nullptr;
+  ReplaceFunction(nullptr);
   for (const IIEValue& a : FArguments) UnresolveCalls(a);
 }
 
@@ -139,10 +144,35 @@ bool TFunctionCall::Resolve() {
 
 IIEValue TFunctionCall::Execute(TIEContext* context) {
   if (!Resolve()) Unimplemented();
-  // Held for the call: a deffunction let go of meanwhile unresolves its
-  // calls, and this may be the last reference to the function running.
-  IUserFunction function = FFunction;
-  return function->Call(*this, context);
+  return Run(context);
+}
+
+namespace {
+
+// Ends one run of a call, also by an error; the outermost run lets go of
+// the functions retired meanwhile.
+class TRunScope {
+ public:
+  TRunScope(int32_t& running, std::vector<IUserFunction>& retired)
+      : FRunning(running), FRetired(retired) {
+    ++FRunning;
+  }
+  ~TRunScope() {
+    if (--FRunning == 0 && !FRetired.empty()) std::vector<IUserFunction>().swap(FRetired);
+  }
+  TRunScope(const TRunScope&) = delete;
+  TRunScope& operator=(const TRunScope&) = delete;
+
+ private:
+  int32_t& FRunning;
+  std::vector<IUserFunction>& FRetired;
+};
+
+}  // namespace
+
+IIEValue TFunctionCall::Run(TIEContext* context) {
+  TRunScope scope(FRunning, FRetired);
+  return FFunction->Call(*this, context);
 }
 
 const TIEValue* TFunctionCall::CallArgument(int32_t i) const {
@@ -156,9 +186,8 @@ bool TFunctionCall::TryCompare(const TIEValue& first, const TIEValue& second, bo
 
 IIEValue TFunctionCall::Call(TIEContext* context) {
   if (!FFunction) Unimplemented();
-  IUserFunction function = FFunction;
   try {
-    return function->Call(*this, context);
+    return Run(context);
   } catch (const EIEAbort&) {
     throw;  // the silent abort is not an error
   } catch (const std::exception& e) {

@@ -102,9 +102,18 @@ class TFunctionCall : public TFunCallBase {
   // Finds the called function when it is not known yet; false when none.
   bool Resolve();
 
+  // Runs the resolved function. The call's own handle keeps the function
+  // alive; one replaced or let go of while the call runs (a deffunction
+  // removed by its own body) is kept aside until the outermost run ends,
+  // which spares taking a handle per call.
+  IIEValue Run(TIEContext* context);
+  void ReplaceFunction(IUserFunction function);
+
   std::string FFunctionName;
   uint32_t FNameHash = 0;  // ValueStringHash(FFunctionName)
   IUserFunction FFunction;
+  int32_t FRunning = 0;                 // runs of this call in progress
+  std::vector<IUserFunction> FRetired;  // functions let go of meanwhile
   Ref<TReasonerLink> FReasoner;
   std::vector<IIEValue> FArguments;
   std::string FComment;

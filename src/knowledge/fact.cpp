@@ -12,8 +12,16 @@
 #include "values/exceptions.h"
 #include "values/format.h"
 #include "values/messages.h"
+#include "values/recycler.h"
+#include "values/value_vector.h"
 
 namespace vettora {
+
+void* TFact::operator new(size_t size) { return TRecycler<TFact>::Allocate(size); }
+
+void TFact::operator delete(void* memory, size_t size) noexcept {
+  TRecycler<TFact>::Free(memory, size);
+}
 
 TFact::TFact(IFactTemplate factTemplate) : FTemplate(std::move(factTemplate)) {
   if (!FTemplate) return;
@@ -213,16 +221,20 @@ IFact TFact::Clone() const {
   return copy;
 }
 
+// Every member copied as it is: no default layout or value table is made
+// first only to be replaced.
+TFact::TFact(const TFact& source, TShareValues)
+    : FTemplate(source.FTemplate),
+      FLayout(source.FLayout),
+      FValues(source.FValues),
+      FMade(source.FMade),
+      FMadeCounter(source.FMadeCounter),
+      FID(source.FID),
+      FTag(source.FTag) {}
+
 IFact TFact::CloneSharingValues() const {
-  IFact copy = MakeRef<TFact>(FTemplate);
   Sync();
-  copy->FLayout = FLayout;
-  copy->FValues = FValues;
-  copy->FMade = FMade;
-  copy->FMadeCounter = FMadeCounter;
-  copy->FID = FID;
-  copy->FTag = FTag;
-  return copy;
+  return MakeRef<TFact>(*this, TShareValues{});
 }
 
 // ---- Identity ---------------------------------------------------------------
@@ -250,9 +262,16 @@ bool TFact::Equals(const TFact& other) const {
 namespace {
 
 // StringHash continued over the value's printed form, without building the
-// text for the common kinds whose form is their own text or a number.
+// text for the common kinds whose form is their own text or a number, nor
+// for a multifield, whose form is each element's followed by a space.
 uint32_t AppendValueText(uint32_t h, const TIEValue& value) {
   switch (value.DType()) {
+    case dtList:
+      for (const IIEValue& item : *value.ListPayload()) {
+        if (item) h = AppendValueText(h, *item);
+        h = h * 31u + uint32_t(' ');
+      }
+      return h;
     case dtAtom:
     case dtSlot:
     case dtMultiSlot:

@@ -11,6 +11,7 @@
 //
 // A fact derives from TFactBase, so a dtFact value can hold it.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -33,8 +34,15 @@ class TFact : public TFactBase {
   explicit TFact(IFactTemplate factTemplate = nullptr);
   // A fact assigned from `source`.
   explicit TFact(const TFact& source);
+  // A fact holding the very value handles of `source` (CloneSharingValues).
+  struct TShareValues {};
+  TFact(const TFact& source, TShareValues);
   TFact& operator=(const TFact&) = delete;
   ~TFact() override;
+  // Made and dropped by the hundred thousand: memory comes from the
+  // class's recycler (values/recycler.h).
+  static void* operator new(size_t size);
+  static void operator delete(void* memory, size_t size) noexcept;
 
   [[nodiscard]] const IFactTemplate& Template() const { return FTemplate; }
   [[nodiscard]] int32_t ID() const { return FID; }

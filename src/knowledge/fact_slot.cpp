@@ -142,8 +142,9 @@ bool TFactSlot::Admits(const TIEValue* value) const {
   if (value == EmptyListValue().Get() && AdmitsLists()) return true;
   if (FExtendedTypeInfo) return FExtendedTypeInfo->Validate(value);
   if (!FSlotType.Contains(value->DType())) return false;
-  if (value->DType() != dtList) return true;
-  for (const IIEValue& element : *value->AsList()) {
+  const TValueVector* list = value->ListPayload();
+  if (!list) return true;
+  for (const IIEValue& element : *list) {
     TIEType kind = element ? element->DType() : dtNone;
     if (!FSlotType.Contains(kind)) return false;
   }

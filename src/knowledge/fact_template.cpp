@@ -203,6 +203,8 @@ void TFactTemplate::RebuildLayout() {
     layout->FSlots[i]->FPosition = int32_t(i);
     layout->FNames.push_back(layout->FSlots[i]->Name());
   }
+  layout->FTableOrder.reserve(layout->FSlots.size());
+  for (const auto& entry : FSlots) layout->FTableOrder.push_back(entry.Value->FPosition);
   FLayout = std::move(layout);
 }
 

@@ -48,11 +48,16 @@ class TSlotLayout : public TCounted {
   // The slot names as they were when the layout was made.
   [[nodiscard]] const std::string& Name(int32_t position) const { return FNames[size_t(position)]; }
   [[nodiscard]] const std::vector<std::string>& Names() const { return FNames; }
+  // The positions in the order the template's slot table enumerates its
+  // slots, for work that must visit the slots in that order (evaluating
+  // the slot expressions of a new fact) without walking the table.
+  [[nodiscard]] const std::vector<int32_t>& TableOrder() const { return FTableOrder; }
 
  private:
   friend class TFactTemplate;
   std::vector<IFactSlot> FSlots;
   std::vector<std::string> FNames;
+  std::vector<int32_t> FTableOrder;
 };
 using ISlotLayout = Ref<TSlotLayout>;
 

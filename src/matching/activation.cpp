@@ -4,8 +4,15 @@
 #include "matching/rule.h"
 #include "matching/terminal_node.h"
 #include "values/format.h"
+#include "values/recycler.h"
 
 namespace vettora {
+
+void* TActivation::operator new(size_t size) { return TRecycler<TActivation>::Allocate(size); }
+
+void TActivation::operator delete(void* memory, size_t size) noexcept {
+  TRecycler<TActivation>::Free(memory, size);
+}
 
 namespace {
 

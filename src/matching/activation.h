@@ -8,6 +8,7 @@
 // The listing text is built only when asked for, from the rule's salience
 // and name and the token's fact list.
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -27,6 +28,10 @@ class TActivation : public TObject {
   ~TActivation() override;
   TActivation(const TActivation&) = delete;
   TActivation& operator=(const TActivation&) = delete;
+  // Made and dropped by the hundred thousand: memory comes from the
+  // class's recycler (values/recycler.h).
+  static void* operator new(size_t size);
+  static void operator delete(void* memory, size_t size) noexcept;
 
   [[nodiscard]] std::string ClassName() const override { return "TActivation"; }
 

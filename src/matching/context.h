@@ -23,6 +23,8 @@ namespace vettora {
 
 class TFact;
 using IFact = Ref<TFact>;
+class TFactTemplate;
+using IFactTemplate = Ref<TFactTemplate>;
 class TIEToken;
 using IReteToken = Ref<TIEToken>;
 
@@ -113,7 +115,7 @@ class TIEContext : public TObject, public IEvalContext {
   // `unshare` an element that evaluates to itself is appended as a copy
   // (a clone, as copying the list it came from would have made).
   void AppendEvaluated(TValueVector& out, const TValueVector& list, bool unshare);
-  void InstantiateSlots(TFact& fact, bool unshare);
+  void InstantiateSlots(TFact& fact, const IFactTemplate& factTemplate, bool unshare);
   [[nodiscard]] static const TIEValue* StoredSlotValue(TFact& fact, const TBindingInfo& binding);
 
   TComponent* FEngine;

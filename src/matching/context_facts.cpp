@@ -9,7 +9,6 @@
 #include "knowledge/fact.h"
 #include "knowledge/fact_slot.h"
 #include "matching/context.h"
-#include "matching/inline_vector.h"
 #include "matching/messages.h"
 #include "matching/token.h"
 #include "values/exceptions.h"
@@ -84,59 +83,69 @@ TIFuzzyVariable* FuzzyVariableOf(const TFactSlot& slot) {
 }  // namespace
 
 const IFact& TIEContext::InstantiateFact(const IFact& fact) {
-  InstantiateSlots(*fact, false);
+  IFactTemplate factTemplate = fact->Template();  // held: evaluation may change the fact
+  InstantiateSlots(*fact, factTemplate, false);
   return fact;
 }
 
 IFact TIEContext::InstantiateCopy(const TFact& pattern) {
+  // The pattern (an action's argument, held by the caller) keeps its
+  // template for the whole instantiation.
   const IFactTemplate& factTemplate = pattern.Template();
   if (!factTemplate || factTemplate->IsFuzzy()) {
     IFact copy = pattern.Clone();
-    InstantiateSlots(*copy, false);
+    InstantiateSlots(*copy, factTemplate, false);
     return copy;
   }
   IFact copy = pattern.CloneSharingValues();
-  InstantiateSlots(*copy, true);
+  InstantiateSlots(*copy, factTemplate, true);
   return copy;
 }
 
-// Slots are reached by position while the template's layout stays the one
-// they were taken from, by name otherwise. With `unshare`, the fact holds
-// the pattern's own values: a value that evaluates to itself (a constant,
-// also inside a list) is stored as a copy, so no two facts share it.
-void TIEContext::InstantiateSlots(TFact& fact, bool unshare) {
-  IFactTemplate factTemplate = fact.Template();
+// Slots are visited in the template's table order and reached by position
+// while the template's layout stays the one they were taken from, by name
+// otherwise; the layout is held, and with it its slots, as evaluating a
+// value may run code that changes the template. With `unshare`, the fact
+// holds the pattern's own values: a value that evaluates to itself (a
+// constant, also inside a list) is stored as a copy, so no two facts share
+// it.
+void TIEContext::InstantiateSlots(TFact& fact, const IFactTemplate& factTemplate, bool unshare) {
   if (!factTemplate) return;
   bool fuzzyTemplate = factTemplate->IsFuzzy();
-  // Taken aside: evaluating a value may run code that changes the template.
-  TInlineVector<IFactSlot, 8> slots(size_t(factTemplate->SlotCount()));
-  for (const auto& entry : factTemplate->Slots()) slots.Add(entry.Value);
   ISlotLayout layout = factTemplate->Layout();
-  for (const IFactSlot& slot : slots) {
-    int32_t position = factTemplate->Layout() == layout ? slot->Position() : -1;
-    IIEValue current;
+  for (int32_t at : layout->TableOrder()) {
+    const TFactSlot& slot = *layout->Slot(at);
+    bool current = factTemplate->Layout() == layout;
+    int32_t position = current ? slot.Position() : -1;
+    // The stored value stays held by the fact, which nothing else reaches
+    // until its value is replaced below.
+    const TIEValue* stored = nullptr;
+    IIEValue byName;
     bool shared = false;
     if (position >= 0) {
-      const IIEValue& stored = fact.ValueAt(position);
-      if (stored.Get() != slot->SlotDefault().Get()) {
-        current = stored;
+      const IIEValue& value = fact.ValueAt(position);
+      if (value.Get() != slot.SlotDefault().Get()) {
+        stored = value.Get();
         shared = unshare;
       }
     }
-    if (!current) current = fact.GetSlotValue(slot->Name());
-    IIEValue result = current ? current->Evaluate(this) : current;
-    bool itself = shared && result.Get() == current.Get();
+    if (!stored) {
+      byName = fact.GetSlotValue(slot.Name());
+      stored = byName.Get();
+    }
+    IIEValue result = stored ? const_cast<TIEValue*>(stored)->Evaluate(this) : IIEValue();
+    bool itself = shared && result.Get() == stored;
     if (!fuzzyTemplate) {
-      if (result && result->DType() == dtList) {
+      if (const TValueVector* items = result ? result->ListPayload() : nullptr) {
         IValueVector list = MakeRef<TValueVector>();
-        AppendEvaluated(*list, *result->ListPayload(), itself);
+        AppendEvaluated(*list, *items, itself);
         result = MakeList(std::move(list));
       } else if (itself) {
         result = CopySlotValue(result);
       }
-    } else if (slot->IsFuzzy()) {
-      result = EvaluateFuzzyExpression(FuzzyVariableOf(*slot), result, this);
-    } else if (slot->AdmitsLists() && !(result && result->DType() == dtList)) {
+    } else if (slot.IsFuzzy()) {
+      result = EvaluateFuzzyExpression(FuzzyVariableOf(slot), result, this);
+    } else if (slot.AdmitsLists() && !(result && result->DType() == dtList)) {
       IValueVector single = MakeRef<TValueVector>();
       single->Add(result);
       result = MakeList(std::move(single));
@@ -144,7 +153,7 @@ void TIEContext::InstantiateSlots(TFact& fact, bool unshare) {
     if (position >= 0 && factTemplate->Layout() == layout)
       fact.SetValueAt(position, std::move(result));
     else
-      fact.SetSlotValue(slot->Name(), std::move(result));
+      fact.SetSlotValue(slot.Name(), std::move(result));
   }
 }
 

@@ -130,7 +130,8 @@ bool TPatternMatchNode::Passes(const IReteToken& token, IReteToken& out) {
     }
     case pmtTestMultiSlotLength: {
       const TIEValue* slot = FSlot.ValueIn(fact);
-      return slot && slot->DType() == dtList && slot->AsList()->Count() == FIndex;
+      const TValueVector* list = slot ? slot->ListPayload() : nullptr;
+      return list && list->Count() == FIndex;
     }
     default:
       return false;

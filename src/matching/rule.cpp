@@ -168,7 +168,7 @@ void TRule::SetPatterns(const std::vector<const TIEPattern*>& patterns) {
 
 std::vector<IFunCallBase>& TRule::MutableActions() {
   if (FActions->RefCount() > 1) {
-    Ref<TActionList> copy = MakeRef<TActionList>();
+    Ref<TActionList> copy = NewActionList();
     copy->Items = FActions->Items;
     FActions = std::move(copy);
   }

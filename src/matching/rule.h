@@ -213,24 +213,31 @@ class TRule : public TComponent {
   bool FChangePending = false;
   std::vector<std::unique_ptr<TIEPattern>> FPatterns;
   bool FAutoInitialFact = false;  // FPatterns holds only what EnsurePattern added
-  // The action list, shared with the firings running it: an action that
-  // changes the rule's actions works on a copy, and a firing costs no copy
-  // of the list.
-  struct TActionList : TCounted {
-    std::vector<IFunCallBase> Items;
-  };
-  Ref<TActionList> FActions = MakeRef<TActionList>();
-  std::vector<std::unique_ptr<TBinding>> FBindings;
-  std::vector<TSlotRef> FBindingSlots;                    // FBindings' slots, reached by position
-  std::unordered_map<std::string, size_t> FBindingIndex;  // name -> first binding
-  std::string FCompilationTrace;
-  std::vector<TReteNetwork*> FNetworks;  // networks that hold this rule compiled
   // Cleared when the rule is destroyed: a firing whose action freed the
   // rule stops touching it.
   struct TAliveFlag : TCounted {
     bool Alive = true;
   };
   Ref<TAliveFlag> FAlive = MakeRef<TAliveFlag>();
+  // The action list, shared with the firings running it: an action that
+  // changes the rule's actions works on a copy, and a firing costs no copy
+  // of the list. Every list of the rule holds its alive flag, so a firing
+  // holds both through one handle.
+  struct TActionList : TCounted {
+    std::vector<IFunCallBase> Items;
+    Ref<TAliveFlag> RuleAlive;
+  };
+  [[nodiscard]] Ref<TActionList> NewActionList() const {
+    Ref<TActionList> list = MakeRef<TActionList>();
+    list->RuleAlive = FAlive;
+    return list;
+  }
+  Ref<TActionList> FActions = NewActionList();
+  std::vector<std::unique_ptr<TBinding>> FBindings;
+  std::vector<TSlotRef> FBindingSlots;                    // FBindings' slots, reached by position
+  std::unordered_map<std::string, size_t> FBindingIndex;  // name -> first binding
+  std::string FCompilationTrace;
+  std::vector<TReteNetwork*> FNetworks;  // networks that hold this rule compiled
   // Kept between firings (recycled, holding no values), so a firing makes
   // no context; a nested firing of the same rule makes its own.
   std::unique_ptr<TIEContext> FFiringContext;

@@ -78,7 +78,8 @@ void TRule::BindToken(const IReteToken& token, TIEContext& context) {
       const TIEValue* slot = ElementOf(FBindingSlots[i].ValueIn(*fact), binding.SubIndex());
       value = IIEValue(const_cast<TIEValue*>(slot));
     }
-    binding.SetValue(value);
+    // A fact-id value rewritten in place is already the one kept.
+    if (binding.Value() != value) binding.SetValue(value);
     context.AddBinding(binding.Name(), std::move(value));
   }
   context.AddBinding(kRuleVariable, RuleNameValue());
@@ -86,21 +87,24 @@ void TRule::BindToken(const IReteToken& token, TIEContext& context) {
 
 void TRule::Fire(const TActivation& activation) {
   if (!FEngine) throw EIEException(kUnknownEngine);
-  Ref<TAliveFlag> alive = FAlive;  // outlives the rule if an action frees it
-  TFiringScope scope(TakeFiringContext(), FFiringContext, alive->Alive);
+  // The action list and the rule's alive flag it holds outlive the rule if
+  // an action frees it.
+  Ref<TActionList> actions = FActions;
+  TFiringScope scope(TakeFiringContext(), FFiringContext, actions->RuleAlive->Alive);
   TIEContext& context = scope.Context();
   context.SetToken(activation.Token());
   BindToken(activation.Token(), context);
   FFired = true;
   // An action (or the handler) may change or even free the rule: the
   // handler is copied, the action list is held (a change to it makes a new
-  // list), and the rule is not touched once it is gone.
+  // list), and the rule is not touched once it is gone. The actions run
+  // are those the rule has once the handler is done.
   if (FOnFire) {
     TRuleFireEvent handler = FOnFire;
     handler(*this, context);
   }
   if (scope.RuleAlive() && !context.ReturnFlag()) {
-    Ref<TActionList> actions = FActions;
+    if (actions != FActions) actions = FActions;
     for (const IFunCallBase& action : actions->Items) {
       if (action) action->Evaluate(&context);
       if (context.ReturnFlag()) break;

@@ -53,10 +53,11 @@ class TSlotRef {
 // null when the value is no multifield or too short.
 [[nodiscard]] inline const TIEValue* ElementOf(const TIEValue* value, int32_t subIndex) {
   if (subIndex < 0 || !value) return value;
-  if (value->DType() != dtList) return nullptr;
-  const TValueVector& list = *value->AsList();
-  if (subIndex >= list.Count()) return nullptr;
-  return list.Items(subIndex).Get();
+  // Read in place: a counted handle here would cost two locked
+  // instructions per element read, and every token is tested this way.
+  const TValueVector* list = value->ListPayload();
+  if (!list || subIndex >= list->Count()) return nullptr;
+  return list->Items(subIndex).Get();
 }
 
 }  // namespace vettora

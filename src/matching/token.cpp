@@ -1,13 +1,13 @@
 // TIEToken: chains, hashes, equality and texts.
 #include "matching/token.h"
 
-#include <new>
 #include <vector>
 
 #include "knowledge/fact.h"
 #include "matching/blocked_token.h"
 #include "matching/messages.h"
 #include "values/exceptions.h"
+#include "values/recycler.h"
 
 namespace vettora {
 
@@ -32,45 +32,24 @@ int32_t ExtendHash(int32_t parent, int32_t id) {
   return int32_t(uint32_t(parent) * 8u + uint32_t(id));
 }
 
-// The thread's recycled token memory, lists threaded through the freed
-// blocks: one for plain tokens and one for the copies negated joins keep.
-// They are plain data, so that a token dropped while the thread's objects
-// are being destroyed still finds them; what they hold when a thread ends
-// stays allocated. Sanitizer builds use the heap for every token, so that a
-// token used after it was freed is caught.
-struct TFreeToken {
-  TFreeToken* Next;
-};
-thread_local TFreeToken* tFreeTokens[2] = {nullptr, nullptr};
-
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kRecycleTokens = false;
-#else
-constexpr bool kRecycleTokens = true;
-#endif
-
-// The free list for blocks of `size` bytes, or null for other sizes.
-TFreeToken** FreeListFor(size_t size) {
-  if (!kRecycleTokens) return nullptr;
-  if (size == sizeof(TIEToken)) return &tFreeTokens[0];
-  if (size == sizeof(TBlockedToken)) return &tFreeTokens[1];
-  return nullptr;
-}
-
 }  // namespace
 
+// Join memories hold and drop tokens in bulk: every freed token's memory
+// is kept for the next one, for plain tokens and for the copies negated
+// joins keep.
+using TTokenRecycler = TRecycler<TIEToken, SIZE_MAX>;
+using TBlockedTokenRecycler = TRecycler<TBlockedToken, SIZE_MAX>;
+
 void* TIEToken::operator new(size_t size) {
-  TFreeToken** list = FreeListFor(size);
-  if (!list || !*list) return ::operator new(size);
-  TFreeToken* free = *list;
-  *list = free->Next;
-  return free;
+  if (size == sizeof(TBlockedToken)) return TBlockedTokenRecycler::Allocate(size);
+  return TTokenRecycler::Allocate(size);
 }
 
 void TIEToken::operator delete(void* memory, size_t size) noexcept {
-  TFreeToken** list = FreeListFor(size);
-  if (!list) return ::operator delete(memory);
-  *list = new (memory) TFreeToken{*list};
+  if (size == sizeof(TBlockedToken))
+    TBlockedTokenRecycler::Free(memory, size);
+  else
+    TTokenRecycler::Free(memory, size);
 }
 
 TIEToken::TIEToken(TTokenAction tag, IFact fact)

@@ -8,10 +8,17 @@
 #include "values/exceptions.h"
 #include "values/format.h"
 #include "values/messages.h"
+#include "values/recycler.h"
 #include "values/singletons_vector.h"
 #include "values/value_vector.h"
 
 namespace vettora {
+
+void* TIEValue::operator new(size_t size) { return TRecycler<TIEValue>::Allocate(size); }
+
+void TIEValue::operator delete(void* memory, size_t size) noexcept {
+  TRecycler<TIEValue>::Free(memory, size);
+}
 
 // Watches an owned component: when it is destroyed elsewhere, the value
 // drops it and clears itself.

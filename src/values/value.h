@@ -6,6 +6,7 @@
 // Values live on the heap and are held by Ref handles (MakeRef or the Make*
 // helpers below); Evaluate may hand back a handle to the value itself.
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -46,6 +47,10 @@ class TIEValue : public TCounted {
   ~TIEValue() override;
   TIEValue(const TIEValue&) = delete;
   TIEValue& operator=(const TIEValue&) = delete;
+  // Made and dropped by the hundred thousand: memory comes from the
+  // class's recycler (values/recycler.h).
+  static void* operator new(size_t size);
+  static void operator delete(void* memory, size_t size) noexcept;
 
   [[nodiscard]] TIEType DType() const { return FType; }
   [[nodiscard]] int32_t Tag() const { return FTag; }

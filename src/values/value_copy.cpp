@@ -60,7 +60,9 @@ IIEValue TIEValue::Evaluate(IEvalContext* context) {
       return bound;
     }
     case dtFunCall:
-      return IFunCallBase(static_cast<TFunCallBase*>(Counted()))->Evaluate(context);
+      // The value holds the call for as long as it is evaluated: calls are
+      // parts of expressions, which are not rewritten while they run.
+      return static_cast<TFunCallBase*>(Counted())->Evaluate(context);
     case dtObject:
       if (const TBindingInfoBase* binding =
               FPayload.Object ? FPayload.Object->AsBindingInfo() : nullptr) {

@@ -1,6 +1,14 @@
 #include "values/value_vector.h"
 
+#include "values/recycler.h"
+
 namespace vettora {
+
+void* TValueVector::operator new(size_t size) { return TRecycler<TValueVector>::Allocate(size); }
+
+void TValueVector::operator delete(void* memory, size_t size) noexcept {
+  TRecycler<TValueVector>::Free(memory, size);
+}
 
 void TValueVector::Assign(const TValueVector& source) {
   if (&source == this) return;

@@ -2,6 +2,7 @@
 // TValueVector: the list behind a multifield value (`dtList`), an ordered
 // list of values on the interface list. An element may be empty.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -13,6 +14,10 @@ namespace vettora {
 class TValueVector : public TCounted {
  public:
   TValueVector() = default;
+  // Made and dropped by the hundred thousand: memory comes from the
+  // class's recycler (values/recycler.h).
+  static void* operator new(size_t size);
+  static void operator delete(void* memory, size_t size) noexcept;
 
   // Replaces the content with clones of the source's elements; copies Tag.
   void Assign(const TValueVector& source);

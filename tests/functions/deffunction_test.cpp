@@ -170,6 +170,26 @@ TEST_F(TDeffunctionTest, SelfAndMutualRecursionDoNotKeepFunctionsAlive) {
   EXPECT_EQ(pong->RefCount(), 1);
 }
 
+TEST_F(TDeffunctionTest, AFunctionLetGoOfWhileItRunsFinishesItsBody) {
+  // "outer" calls "inner", whose body takes both out of the table: the
+  // call to inner in outer's body is unresolved while inner still runs,
+  // and nothing else holds inner. Its body must still run to the end.
+  IInterpretedFunction outer;
+  IInterpretedFunction inner;
+  Define("forget", 0, 0, [&](TFunctionCall&, TIEContext&) {
+    Reasoner.UnregisterFunction(outer);
+    Reasoner.UnregisterFunction(inner);
+    inner = nullptr;
+    return TrueValue();
+  });
+  inner = Deffunction("inner", {}, {CallV("forget", {}), CallV("mark", {}), MakeInteger(7)});
+  outer = Deffunction("outer", {}, {CallV("inner", {})});
+  IIEValue result = Call("outer", {})->Execute(&Root);
+  EXPECT_EQ(result->AsInteger(), 7);
+  EXPECT_EQ(Marks, 1);
+  EXPECT_EQ(outer->RefCount(), 1);  // the call that ran it is gone
+}
+
 TEST_F(TDeffunctionTest, PrintsThroughItsReasonerOrItself) {
   IInterpretedFunction f = MakeRef<TInterpretedFunction>();
   f->SetFunctionName("twice");

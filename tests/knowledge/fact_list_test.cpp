@@ -251,5 +251,29 @@ TEST_F(FactListTest, RetractingTheNewestFactAndAssertingAnotherStaysConsistent) 
   EXPECT_EQ(list.FindEqual(*A({7})), 1);
 }
 
+// Facts are made in recycled memory: a fact made where a retracted one
+// lived is a new fact, with its own ID, found and refused as any other;
+// equal nested multifields make duplicates.
+TEST_F(FactListTest, AFactMadeInARetractedFactsMemoryIsANewFact) {
+  ASSERT_EQ(list.Assert(A({1})), 0);
+  list.Retract(0);  // the list held the last handle
+  IFact next = A({1});
+  EXPECT_EQ(list.Assert(next), 1);
+  EXPECT_EQ(Ids(), "1 ");
+  EXPECT_EQ(list.FindEqual(*A({1})), 0);
+  EXPECT_EQ(list.Assert(A({1})), -1);
+  auto nested = [this](double f) {
+    IValueVector inner = MakeRef<TValueVector>();
+    inner->Add(MakeString("s t"));
+    inner->Add(MakeFloat(f));
+    IFact fact = A({2});
+    fact->GetSlotValue("__Data")->AsList()->Add(MakeList(inner));
+    return fact;
+  };
+  EXPECT_EQ(list.Assert(nested(0.5)), 2);
+  EXPECT_EQ(list.Assert(nested(0.5)), -1);
+  EXPECT_EQ(list.Assert(nested(0.25)), 3);
+}
+
 }  // namespace
 }  // namespace vettora

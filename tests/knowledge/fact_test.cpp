@@ -143,6 +143,38 @@ TEST(FactTest, EqualityAndHashFollowSortedValues) {
   EXPECT_EQ(a->NonFuzzyHashCode(), b->NonFuzzyHashCode());
 }
 
+TEST(FactTest, HashOfMultifieldsFollowsTheirPrintedForm) {
+  // Multifields, nested ones too, hash as StringHash over their printed
+  // text would, without building it.
+  IFactTemplate t = Implied("n");
+  IValueVector inner = MakeRef<TValueVector>();
+  inner->Add(MakeString("a b"));
+  inner->Add(MakeFloat(2.5));
+  IValueVector items = MakeRef<TValueVector>();
+  for (IIEValue v : {MakeInteger(-12), MakeAtom("x"), MakeList(inner), FalseValue()}) items->Add(v);
+  IFact fact = t->CreateFact();
+  fact->SetSlotValue("__Data", MakeList(items));
+  EXPECT_EQ(fact->HashCode(), t->HashCode() * 31u + StringHash(MakeList(items)->AsText()));
+}
+
+TEST(FactTest, SharedCloneAndLayoutTableOrder) {
+  IFactTemplate t = JobTemplate();
+  t->AddSlot("age", MakeInteger(30));
+  IFact fact = t->CreateFact();
+  fact->SetSlotValue("title", MakeAtom("Boss"));
+  fact->SetID(6);
+  IFact copy = fact->CloneSharingValues();
+  EXPECT_EQ(copy->GetSlotValue("title").Get(), fact->GetSlotValue("title").Get());
+  EXPECT_EQ(copy->ID(), 6);
+  copy->SetSlotValue("title", MakeAtom("Clerk"));
+  EXPECT_EQ(fact->Text(), "(job (age 30) (salary 0) (title Boss))");
+  // The layout lists the positions in the slot table's order.
+  std::string order, byLayout;
+  for (const auto& entry : t->Slots()) order += entry.Value->Name() + " ";
+  for (int32_t at : t->Layout()->TableOrder()) byLayout += t->Layout()->Name(at) + " ";
+  EXPECT_EQ(byLayout, order);
+}
+
 TEST(FactTest, ValuesFollowTemplateChanges) {
   IFactTemplate t = JobTemplate();
   IFact fact = t->CreateFact();

@@ -244,6 +244,33 @@ TEST(RuleTest, ActionsRunUntilTheContextIsToldToStop) {
   EXPECT_FALSE(e.Root->ReturnFlag());  // the cleared state went to the root
 }
 
+// The actions a firing runs are the rule's once its fire handler is done,
+// also when the handler changed them; a list a firing runs is never
+// changed under it.
+TEST(RuleTest, AFiringRunsTheActionsTheHandlerLeft) {
+  TRuleTestEngine e;
+  std::vector<std::string> ran;
+  e.RegisterFunction(MakeRef<TLambda>("note", [&](TFunctionCall& c, TIEContext& x) {
+    ran.push_back(c.EvaluateArgument(0, x)->AsText());
+    return TrueValue();
+  }));
+  TRule* rule = e.NewRule("r");
+  auto note = [&](const std::string& text) {
+    IFunCallBase call = e.NewFunctionCall("note");
+    e.AddCallArgument(*call, Atom(text));
+    return call;
+  };
+  rule->AddAction(note("one"));
+  rule->SetOnFire([&](TObject&, TIEContext&) {
+    if (ran.empty()) rule->AddAction(note("added"));
+  });
+  e.Finish(rule);
+  e.Reset();
+  EXPECT_EQ(e.Run(1), 1);
+  EXPECT_EQ(ran, (std::vector<std::string>{"one", "added"}));
+  EXPECT_EQ(rule->ActionCount(), 2);
+}
+
 // Firings reuse one context: a variable an action bound, also in a firing
 // that failed halfway, must not carry over into the next firing.
 TEST(RuleTest, EachFiringStartsFromTheRulesOwnVariablesOnly) {

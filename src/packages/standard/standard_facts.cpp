@@ -41,7 +41,11 @@ IFact FactNamedBy(TInferenceEngine& engine, const TIEValue& target) {
 
 }  // namespace
 
-IFact FactOfValue(const TIEValue& value) {
+namespace {
+
+// The fact a value holds, read in place: the value keeps it alive while
+// the caller holds the value.
+const TFact& FactIn(const TIEValue& value) {
   IFactBase base = value.AsFact();
   // A plain fact, the usual case (every assert reads one), is recognised
   // without a full dynamic cast.
@@ -49,8 +53,12 @@ IFact FactOfValue(const TIEValue& value) {
   auto* fact = held && typeid(*held) == typeid(TFact) ? static_cast<TFact*>(held)
                                                       : dynamic_cast<TFact*>(held);
   if (!fact) throw EIEException(FormatMessage(kNotAType, {"fact", value.AsText(), "fact"}));
-  return IFact(fact);
+  return *fact;
 }
+
+}  // namespace
+
+IFact FactOfValue(const TIEValue& value) { return IFact(const_cast<TFact*>(&FactIn(value))); }
 
 IIEValue FactIdValue(int32_t id) { return MakeRef<TIEValue>(id, dtFactId); }
 
@@ -68,7 +76,15 @@ IIEValue TAssertFunction::Execute(TFunctionCall& call, TIEContext& context) {
   TInferenceEngine& engine = EngineOf(context);
   int32_t id = -1;
   for (int32_t i = 0; i < call.ArgumentCount(); ++i) {
-    IFact fact = context.InstantiateCopy(*FactOfValue(*call.EvaluateArgument(i, context)));
+    // A fact written in the call evaluates to itself and is held by the
+    // call; anything else is evaluated and held here.
+    const TIEValue* argument = call.CallArgument(i);
+    IIEValue evaluated;
+    if (!argument || argument->DType() != dtFact) {
+      evaluated = call.EvaluateArgument(i, context);
+      argument = evaluated.Get();
+    }
+    IFact fact = context.InstantiateCopy(FactIn(*argument));
     id = engine.Assert(fact);
   }
   return id < 0 ? FalseValue() : FactIdValue(id);
