@@ -223,20 +223,19 @@ void TJoinNode::LeftActivate(const IReteToken& token) {
 }
 
 void TJoinNode::RightActivate(const IReteToken& token) {
+  TTokenKeys keys = FRightMemory->KeysOf(token);
   if (token->Tag() == taRemove) {
-    TTokenKeys keys = FRight->KeysOf(*token);
     IReteToken stored = FRight->Take(*token, keys, FViewer);
     if (!stored) return;
     if (FNegated)
-      JoinRightNegated(token, stored);
+      JoinRightNegated(token, stored, keys);
     else
       JoinRight(token, keys);
     return;
   }
-  TTokenKeys keys = FRight->KeysOf(*token);
   if (!FRight->Add(token, keys, FViewer)) return;
   if (FNegated)
-    JoinRightNegated(token, token);
+    JoinRightNegated(token, token, keys);
   else
     JoinRight(token, keys);
 }
@@ -328,10 +327,11 @@ void TJoinNode::RemoveNegatedLeft(const IReteToken& left) {
 // and retracts what they passed on; a leaving one sends the matches it
 // blocked looking for another blocker, and passes on those that find none.
 // Both follow the left memory's order, as the agenda sees it.
-void TJoinNode::JoinRightNegated(const IReteToken& right, const IReteToken& stored) {
+void TJoinNode::JoinRightNegated(const IReteToken& right, const IReteToken& stored,
+                                 const TTokenKeys& own) {
   const IFact& placeholder = Rete()->Engine()->NotOrTestFact();
   bool adding = right->Tag() != taRemove;
-  TTokenKeys keys = RightKeys(*right);
+  TTokenKeys keys = FChained ? RightKeys(*right) : own;
   if (keys.Inexact && adding) FInexactSeen = true;
   uint64_t number = FRight->LastFiled();
   TOutTokens out(FSpareOut);

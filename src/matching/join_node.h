@@ -99,7 +99,8 @@ class TJoinNode : public TTestNode {
   // token arriving or leaving (`stored` is the one the memory held).
   void AddNegatedLeft(const IReteToken& left);
   void RemoveNegatedLeft(const IReteToken& left);
-  void JoinRightNegated(const IReteToken& right, const IReteToken& stored);
+  void JoinRightNegated(const IReteToken& right, const IReteToken& stored,
+                        const TTokenKeys& own);
   // Looks for a right token blocking a stored partial match, newest first,
   // skipping those its last search found in vain, and records it.
   bool FindBlocker(const IReteToken& left);

@@ -32,6 +32,15 @@ TIETokenTree& TRightMemory::Tree() {
   return *FTree;
 }
 
+TTokenKeys TRightMemory::KeysOf(const IReteToken& token) {
+  if (FJoins.size() < 2) return Tree().KeysOf(*token);  // nothing to share
+  if (token != FKeyed) {
+    FKeys = Tree().KeysOf(*token);
+    FKeyed = token;
+  }
+  return FKeys;
+}
+
 namespace {
 
 std::string PartText(int32_t factIndex, const std::string& slot, int32_t subIndex) {

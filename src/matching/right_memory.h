@@ -32,6 +32,10 @@ class TRightMemory {
   void Detach(TJoinNode* join);
   [[nodiscard]] int32_t JoinCount() const { return int32_t(FJoins.size()); }
   [[nodiscard]] TIETokenTree& Tree();
+  // The token's keys in the tree. The pattern node passes each token to
+  // all the memory's joins in turn, so a shared memory keeps the last
+  // token's keys (and the token, so that its address stays its own).
+  [[nodiscard]] TTokenKeys KeysOf(const IReteToken& token);
   // What the index files the memory under; empty for a memory of one join.
   [[nodiscard]] const std::string& Signature() const { return FSignature; }
 
@@ -41,6 +45,8 @@ class TRightMemory {
   std::string FSignature;
   std::unique_ptr<TIETokenTree> FTree;
   std::vector<TJoinNode*> FJoins;
+  IReteToken FKeyed;  // the token whose keys FKeys holds
+  TTokenKeys FKeys;
 };
 
 // The shareable right memories of a network, by pattern node, bucket count
