@@ -1,9 +1,10 @@
 #pragma once
 // TCompiledComparison: the call of a call test, such as `?y&:(> ?y ?x)`,
 // read straight out of the partial match and the fact being joined (or,
-// in a pattern's own tests, the fact being matched). Each argument is a pattern binding or a number, and the
-// called function decides on the two values itself, without the counted
-// temporaries, name lookups and evaluation context of a general call.
+// in a pattern's own tests, the fact being matched). Each argument is a
+// pattern binding or a number, and the called function decides on the two
+// values itself, without the counted temporaries, name lookups and
+// evaluation context of a general call.
 // Whenever it cannot decide (a missing fact, slot or element, values that
 // are not plain numbers, a function that is no comparison), the test is
 // evaluated the general way, so results and errors never differ.

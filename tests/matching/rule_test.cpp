@@ -217,23 +217,32 @@ TEST(RuleTest, OnFireSeesEveryLeftHandSideVariableAndTheRuleName) {
   EXPECT_TRUE(rule->Fired());
 }
 
+// An engine with the function `note`, which records its argument's text,
+// and a maker of calls to it.
+struct TNotingEngine : TRuleTestEngine {
+  TNotingEngine() {
+    RegisterFunction(MakeRef<TLambda>("note", [this](TFunctionCall& c, TIEContext& x) {
+      Ran.push_back(c.EvaluateArgument(0, x)->AsText());
+      return TrueValue();
+    }));
+  }
+  IFunCallBase Note(const std::string& text) {
+    IFunCallBase call = NewFunctionCall("note");
+    AddCallArgument(*call, Atom(text));
+    return call;
+  }
+  std::vector<std::string> Ran;
+};
+
 TEST(RuleTest, ActionsRunUntilTheContextIsToldToStop) {
-  TRuleTestEngine e;
-  std::vector<std::string> ran;
-  e.RegisterFunction(MakeRef<TLambda>("note", [&](TFunctionCall& c, TIEContext& x) {
-    ran.push_back(c.EvaluateArgument(0, x)->AsText());
-    return TrueValue();
-  }));
+  TNotingEngine e;
+  std::vector<std::string>& ran = e.Ran;
   e.RegisterFunction(MakeRef<TLambda>("stop", [](TFunctionCall&, TIEContext& x) {
     x.SetReturnValue(Int(1));
     return TrueValue();
   }));
   TRule* rule = e.NewRule("r");
-  auto note = [&](const std::string& text) {
-    IFunCallBase call = e.NewFunctionCall("note");
-    e.AddCallArgument(*call, Atom(text));
-    return call;
-  };
+  auto note = [&](const std::string& text) { return e.Note(text); };
   rule->AddAction(note("one"));
   rule->AddAction(e.NewFunctionCall("stop"));
   rule->AddAction(note("two"));
@@ -248,18 +257,10 @@ TEST(RuleTest, ActionsRunUntilTheContextIsToldToStop) {
 // also when the handler changed them; a list a firing runs is never
 // changed under it.
 TEST(RuleTest, AFiringRunsTheActionsTheHandlerLeft) {
-  TRuleTestEngine e;
-  std::vector<std::string> ran;
-  e.RegisterFunction(MakeRef<TLambda>("note", [&](TFunctionCall& c, TIEContext& x) {
-    ran.push_back(c.EvaluateArgument(0, x)->AsText());
-    return TrueValue();
-  }));
+  TNotingEngine e;
+  std::vector<std::string>& ran = e.Ran;
   TRule* rule = e.NewRule("r");
-  auto note = [&](const std::string& text) {
-    IFunCallBase call = e.NewFunctionCall("note");
-    e.AddCallArgument(*call, Atom(text));
-    return call;
-  };
+  auto note = [&](const std::string& text) { return e.Note(text); };
   rule->AddAction(note("one"));
   rule->SetOnFire([&](TObject&, TIEContext&) {
     if (ran.empty()) rule->AddAction(note("added"));

@@ -304,7 +304,8 @@ TEST_F(TTokenTreeTest, KeyChainsSurviveGrowthAndRemovalAnywhere) {
   EXPECT_EQ(last, 0);
   tree.Clear();
   int visits = 0;
-  for (int32_t key = 0; key < 7; ++key) tree.ForEachWithKey(key, [&](const IReteToken&) { ++visits; });
+  for (int32_t key = 0; key < 7; ++key)
+    tree.ForEachWithKey(key, [&](const IReteToken&) { ++visits; });
   EXPECT_EQ(visits, 0);
   EXPECT_TRUE(tree.Add(P(3)));
 }

@@ -140,7 +140,8 @@ TEqualsFunction::TEqualsFunction()
                         "other argument",
                         " <numeric-expression> <numeric-expression>+", 1, kMany) {}
 
-bool TEqualsFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+bool TEqualsFunction::TryCompare(const TIEValue& first, const TIEValue& second,
+                                 bool& result) const {
   return CompareNumbers(first, second, result, std::equal_to<double>());
 }
 
@@ -154,7 +155,8 @@ TNotEqualsFunction::TNotEqualsFunction()
                         "every other argument",
                         " <numeric-expression> <numeric-expression>*", 1, kMany) {}
 
-bool TNotEqualsFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+bool TNotEqualsFunction::TryCompare(const TIEValue& first, const TIEValue& second,
+                                    bool& result) const {
   return CompareNumbers(first, second, result, std::not_equal_to<double>());
 }
 
@@ -184,7 +186,8 @@ TGtOrEqFunction::TGtOrEqFunction()
                         "argument that follows it",
                         " <numeric-expression> <numeric-expression>+", 2, kMany) {}
 
-bool TGtOrEqFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+bool TGtOrEqFunction::TryCompare(const TIEValue& first, const TIEValue& second,
+                                 bool& result) const {
   return CompareNumbers(first, second, result, std::greater_equal<double>());
 }
 
@@ -212,7 +215,8 @@ TLtOrEqFunction::TLtOrEqFunction()
                         "that follows it",
                         " <numeric-expression> <numeric-expression>+", 2, kMany) {}
 
-bool TLtOrEqFunction::TryCompare(const TIEValue& first, const TIEValue& second, bool& result) const {
+bool TLtOrEqFunction::TryCompare(const TIEValue& first, const TIEValue& second,
+                                 bool& result) const {
   return CompareNumbers(first, second, result, std::less_equal<double>());
 }
 
