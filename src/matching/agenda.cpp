@@ -1,6 +1,8 @@
 // The agenda containers.
 #include "matching/agenda.h"
 
+#include <atomic>
+
 #include "matching/activation.h"
 #include "matching/messages.h"
 #include "matching/rule.h"
@@ -11,9 +13,10 @@ namespace vettora {
 
 namespace {
 
+// Agendas of engines on different threads must never share an epoch.
 uint64_t NextEpoch() {
-  static uint64_t last = 0;
-  return ++last;
+  static std::atomic<uint64_t> last{0};
+  return last.fetch_add(1, std::memory_order_relaxed) + 1;
 }
 
 }  // namespace
