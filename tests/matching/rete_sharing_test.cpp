@@ -173,6 +173,45 @@ TEST(ReteSharingTest, JoinsAreSharedOnlyOnTheSameInputsAndInTheirOrder) {
   ExpectActivations(e, {{"r4", 1}, {"r5", 1}, {"r2", 1}, {"n1", 0}});
 }
 
+// Joins below one pattern node share a right memory exactly when they file
+// its facts alike: the same keys and the same number of buckets. Each sees
+// the facts as its own memory would, also once a sharer has left.
+TEST(ReteSharingTest, JoinsShareARightMemoryOnlyWhenTheyKeyItAlike) {
+  TRuleTestEngine e;
+  auto JoinOf = [&](TRule* rule) { return static_cast<TJoinNode*>(LastJoin(e, *rule)); };
+  TRule* ab = JoinRule(e, "ab", "b");
+  TRule* cb = Compile(e, "cb", Patterns(Fields(e, "c", {Var("x")}), Fields(e, "b", {Var("x")})));
+  TRule* notb =
+      Compile(e, "notb", Patterns(Fields(e, "c", {Var("x")}), Fields(e, "b", {Var("x")}, 1)));
+  TRule* free =
+      Compile(e, "free", Patterns(Fields(e, "c", {Var("y")}), Fields(e, "b", {Var("x")})));
+  e.Network->SetHashKey(53);
+  TRule* wide =
+      Compile(e, "wide", Patterns(Fields(e, "d", {Var("x")}), Fields(e, "b", {Var("x")})));
+  for (int32_t i = 1; i <= 3; ++i) {
+    e.AssertOrdered("a", {Int(i)});
+    e.AssertOrdered("c", {Int(i)});
+    e.AssertOrdered("d", {Int(i)});
+  }
+  e.AssertOrdered("b", {Int(2)});
+  TIETokenTree* shared = JoinOf(ab)->RightMemory();
+  ASSERT_TRUE(shared);
+  EXPECT_EQ(JoinOf(cb)->RightMemory(), shared);
+  EXPECT_EQ(JoinOf(notb)->RightMemory(), shared);
+  EXPECT_NE(JoinOf(free)->RightMemory(), shared);  // keyed on nothing
+  EXPECT_NE(JoinOf(wide)->RightMemory(), shared);  // other buckets
+  EXPECT_EQ(shared->Count(), 1);
+  EXPECT_EQ(JoinOf(notb)->RightViewer(), 2);
+  ExpectActivations(e, {{"ab", 1}, {"cb", 1}, {"notb", 2}, {"free", 3}, {"wide", 1}});
+
+  // The first sharer leaves: the others move down and go on matching.
+  e.Network->RemoveRule(*ab);
+  EXPECT_EQ(JoinOf(notb)->RightViewer(), 1);
+  e.AssertOrdered("b", {Int(3)});
+  EXPECT_EQ(shared->Count(), 2);
+  ExpectActivations(e, {{"cb", 2}, {"notb", 1}, {"free", 6}, {"wide", 2}});
+}
+
 TEST(ReteSharingTest, DiscardedNetworkIsEmptyAndCompilesAsNewAgain) {
   TRuleTestEngine e;
   std::vector<TRule*> rules;
