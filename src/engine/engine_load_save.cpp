@@ -70,9 +70,9 @@ void TInferenceEngine::LoadFromStream(TStream& stream) {
 }
 
 // What is saved is read back: floats are written with every digit (see
-// TExactFloatText), not with the four decimals of listings.
+// TReadBackText), not with the four decimals of listings.
 void TInferenceEngine::SaveToStream(TStream& stream) {
-  TExactFloatText exact;
+  TReadBackText exact;
   WriteString(stream, GetText());
 }
 
@@ -95,20 +95,20 @@ void TInferenceEngine::LoadDefinedTypesFromStream(TStream& stream) {
 
 void TInferenceEngine::SaveDefinedTypesToStream(TStream& stream) {
   // Parents before children, so that the text reads back.
-  TExactFloatText exact;
+  TReadBackText exact;
   WriteString(stream, FDefinedTypes->Text());
 }
 
 void TInferenceEngine::LoadFactsFromStream(TStream& stream) { FParser->ParseFacts(stream); }
 
 void TInferenceEngine::SaveFactsToStream(TStream& stream) {
-  TExactFloatText exact;
+  TReadBackText exact;
   for (int32_t i = 0; i < FFacts->Count(); ++i)
     WriteString(stream, FFacts->Items(i)->Text() + kCrLf);
 }
 
 void TInferenceEngine::SaveFactsOfTemplate(TStream& stream, const std::string& templateName) {
-  TExactFloatText exact;
+  TReadBackText exact;
   for (int32_t i = 0; i < FFacts->Count(); ++i) {
     const IFact& fact = FFacts->Items(i);
     if (fact->Template() && fact->Template()->Name() == templateName)
@@ -123,7 +123,7 @@ void TInferenceEngine::LoadFactTemplatesFromStream(TStream& stream) {
 
 void TInferenceEngine::SaveFactTemplatesToStream(TStream& stream) {
   // Parents before children, so that the text reads back.
-  TExactFloatText exact;
+  TReadBackText exact;
   WriteString(stream, FFactTemplates->Text());
 }
 
@@ -133,7 +133,7 @@ void TInferenceEngine::LoadRulesFromStream(TStream& stream) {
 }
 
 void TInferenceEngine::SaveRulesToStream(TStream& stream) {
-  TExactFloatText exact;
+  TReadBackText exact;
   WriteString(stream, FRules->Text());
 }
 

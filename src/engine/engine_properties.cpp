@@ -120,7 +120,7 @@ float ReadUnit(const TPropertyStore& store, const std::string& name) {
 
 // The stored texts are read back: floats keep every digit.
 void TInferenceEngine::WriteProperties(TPropertyStore& store) {
-  TExactFloatText exact;
+  TReadBackText exact;
   if (FDuplicateConstructs != dcOverwrite)
     store.WriteString("DuplicateConstructs", kDuplicateNames[FDuplicateConstructs]);
   if (!(FPackages == TFunctionPackages::All()))

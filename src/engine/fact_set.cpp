@@ -101,7 +101,7 @@ IFact TFactSet::Parse(const std::string& text) const { return FEngine->ParseFact
 // shows a fuzzy value in a form that does not parse, and the line is what
 // the set is parsed from again -- so its floats carry every digit.
 std::string TFactSet::LineOf(const TFact& fact, TInferenceEngine* engine) {
-  TExactFloatText exact;
+  TReadBackText exact;
   return engine ? engine->Parser().PrintFact(fact) : fact.Text();
 }
 

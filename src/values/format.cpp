@@ -125,15 +125,17 @@ std::string FormatFloat4(double value) {
 }
 
 namespace {
-thread_local int ExactFloatTexts = 0;
+thread_local int ReadBackTexts = 0;
 }  // namespace
 
-TExactFloatText::TExactFloatText() { ++ExactFloatTexts; }
+TReadBackText::TReadBackText() { ++ReadBackTexts; }
 
-TExactFloatText::~TExactFloatText() { --ExactFloatTexts; }
+TReadBackText::~TReadBackText() { --ReadBackTexts; }
+
+bool ReadingBack() { return ReadBackTexts > 0; }
 
 std::string FormatFloatText(double value) {
-  return ExactFloatTexts > 0 ? FormatFloatDefault(value) : FormatFloat4(value);
+  return ReadBackTexts > 0 ? FormatFloatDefault(value) : FormatFloat4(value);
 }
 
 std::string FormatFloatDefault(double value) {

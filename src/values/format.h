@@ -48,20 +48,25 @@ class TFormatArg {
 // ("2.5", "1e+20", "3.0"): the default float text of the text streams.
 [[nodiscard]] std::string FormatFloatDefault(double value);
 
-// While a TExactFloatText lives on a thread, value texts made there write
-// floats in their shortest exact form ("2.50001", "1e-07") instead of with
-// four decimals. For text that is read back as values, such as the stored
-// lines of a fact set: four decimals would change the numbers.
-class TExactFloatText {
+// While a TReadBackText lives on a thread, value texts made there are
+// written to be read back as the same values: floats in their shortest
+// exact form ("2.50001", "1e-07") instead of with four decimals, and nil
+// (which prints as nothing) as "nil". For text such as the stored lines of
+// a fact set: four decimals would change the numbers, and a nil printed as
+// nothing would vanish from the fact.
+class TReadBackText {
  public:
-  TExactFloatText();
-  ~TExactFloatText();
-  TExactFloatText(const TExactFloatText&) = delete;
-  TExactFloatText& operator=(const TExactFloatText&) = delete;
+  TReadBackText();
+  ~TReadBackText();
+  TReadBackText(const TReadBackText&) = delete;
+  TReadBackText& operator=(const TReadBackText&) = delete;
 };
 
+// Whether a TReadBackText lives on the thread.
+[[nodiscard]] bool ReadingBack();
+
 // A float as value texts write it: FormatFloat4, or FormatFloatDefault
-// while a TExactFloatText lives on the thread.
+// while a TReadBackText lives on the thread.
 [[nodiscard]] std::string FormatFloatText(double value);
 
 }  // namespace vettora

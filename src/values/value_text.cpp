@@ -39,6 +39,10 @@ std::string TIEValue::AsText() const {
     case dtNone:
       return "";
     case dtAtom:
+      // nil is the empty atom: it prints as nothing, except in text that
+      // is read back, where nothing would lose it.
+      if (FText.empty() && ReadingBack()) return "nil";
+      return FText;
     case dtSlot:
     case dtMultiSlot:
       return FText;

@@ -37,9 +37,9 @@ TEST(FormatTest, ValueTextsWriteExactFloatsOnlyWhileAsked) {
   IIEValue list = MakeList(items);
   EXPECT_EQ(MakeFloat(2.50001)->AsText(), "2.5000");
   {
-    TExactFloatText exact;
+    TReadBackText exact;
     {
-      TExactFloatText nested;
+      TReadBackText nested;
       EXPECT_EQ(MakeFloat(2.50001)->AsText(), "2.50001");
     }
     // Still exact until the outer one ends; lists write their elements so.

@@ -1,0 +1,23 @@
+; nil in a fact survives every text that is read back: a fact set's stored
+; lines (re-read on reset), a saved knowledge base, and saved facts, in
+; slots, multislots and ordered facts; listings still print it as nothing.
+(deftemplate node (slot name) (slot next) (multislot path))
+(deffacts d (current nil) (node (name q10) (next nil) (path a nil b)))
+(defrule current-nil (current nil) => (printout t "current is nil" crlf))
+(defrule last-node (node (name ?n) (next nil) (path a nil b))
+  => (printout t ?n " is the last node" crlf))
+(reset)
+(run)
+(save "/tmp/vettora_kb_save_nil.clp")
+(clear)
+(load "/tmp/vettora_kb_save_nil.clp")
+(reset)
+(run)
+(save-facts "/tmp/vettora_kb_save_nil.facts")
+(reset)
+(retract 1 2)
+(load-facts "/tmp/vettora_kb_save_nil.facts")
+(run)
+(facts)
+(remove "/tmp/vettora_kb_save_nil.clp")
+(remove "/tmp/vettora_kb_save_nil.facts")
