@@ -4,10 +4,14 @@
 // match, the join stops at the first one and remembers it here; the match
 // is looked at again only when that blocker leaves the right memory.
 //
-// The right memory numbers its tokens in the order they arrive. The search
-// visits them newest first, so the blocker's number and the newest number
-// at the time of the search bound a run of tokens already tested in vain:
-// a new search after the blocker leaves skips them.
+// The right memory numbers its tokens in the order they arrive. A keyed
+// search visits the tokens of one probe key newest first, so the blocker's
+// number and the newest number at the time of the search bound a run of
+// tokens already tested in vain: a new search after the blocker leaves
+// skips them. A search of the whole memory goes bucket by bucket, from the
+// highest to the lowest, each newest first: the tokens it tested in vain
+// are those up to the newest number in the buckets above the blocker's,
+// and those above the blocker's number in its own bucket.
 
 #include <cstdint>
 
@@ -15,27 +19,39 @@
 
 namespace vettora {
 
+// What a blocker search found and which right tokens it tested in vain.
+struct TBlockerSearch {
+  uint64_t BlockerSequence = 0;
+  // 0: nothing is known to have been tested in vain.
+  uint64_t SearchedUpTo = 0;
+  // The blocker's bucket, for searches of the whole memory.
+  int32_t BlockerBucket = 0;
+
+  // Whether the search tested the right token numbered `sequence` in vain.
+  // `bucket` is its bucket, or -1 when the search was keyed.
+  [[nodiscard]] bool TriedInVain(uint64_t sequence, int32_t bucket) const {
+    if (sequence > SearchedUpTo) return false;
+    if (bucket < 0 || bucket == BlockerBucket) return sequence > BlockerSequence;
+    return bucket > BlockerBucket;
+  }
+};
+
 class TBlockedToken : public TIEToken {
  public:
   explicit TBlockedToken(const TIEToken& source) { CopyFields(source); }
 
   [[nodiscard]] const IReteToken& Blocker() const { return FBlocker; }
-  // Right tokens numbered above BlockerSequence and up to SearchedUpTo
-  // failed the join tests.
-  [[nodiscard]] uint64_t BlockerSequence() const { return FBlockerSequence; }
-  [[nodiscard]] uint64_t SearchedUpTo() const { return FSearchedUpTo; }
+  [[nodiscard]] const TBlockerSearch& Search() const { return FSearch; }
 
-  void SetBlocker(IReteToken blocker, uint64_t sequence, uint64_t searchedUpTo) {
+  void SetBlocker(IReteToken blocker, const TBlockerSearch& search) {
     FBlocker = std::move(blocker);
-    FBlockerSequence = sequence;
-    FSearchedUpTo = searchedUpTo;
+    FSearch = search;
   }
-  void ClearBlocker() { SetBlocker(nullptr, 0, 0); }
+  void ClearBlocker() { SetBlocker(nullptr, TBlockerSearch()); }
 
  private:
   IReteToken FBlocker;
-  uint64_t FBlockerSequence = 0;
-  uint64_t FSearchedUpTo = 0;
+  TBlockerSearch FSearch;
 };
 
 }  // namespace vettora

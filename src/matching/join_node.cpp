@@ -7,6 +7,7 @@
 #include "knowledge/fact.h"
 #include "matching/blocked_token.h"
 #include "matching/messages.h"
+#include "matching/network_check.h"
 #include "matching/rete_network.h"
 #include "matching/rule.h"
 #include "matching/rule_engine.h"
@@ -58,6 +59,7 @@ TJoinNode::TJoinNode(TReteNetwork* rete, bool negated, bool unique, int32_t buck
     : TTestNode(rete), FNegated(negated), FUnique(unique), FBucketCount(bucketCount) {}
 
 TJoinNode::~TJoinNode() {
+  if (FCheckPending) Rete()->Check().Forget(this);
   if (FRightMemory) FRightMemory->Detach(this);
 }
 
@@ -195,6 +197,8 @@ void TJoinNode::Activate(const IReteToken& token, TCallType callType) {
     return;
   }
   EnsureMemories();
+  if constexpr (kCheckNetwork)
+    if (FNegated) Rete()->Check().Touched(this);
   if (callType == ctLeft)
     LeftActivate(token);
   else
@@ -286,25 +290,30 @@ bool TJoinNode::FindNewestFirst(const TIETokenTree& memory, const TTokenKeys& ke
 
 bool TJoinNode::FindBlocker(const IReteToken& left) {
   auto& blocked = static_cast<TBlockedToken&>(*left);
-  uint64_t skipAbove = blocked.BlockerSequence();
-  uint64_t skipUpTo = blocked.SearchedUpTo();
+  TBlockerSearch last = blocked.Search();
   blocked.ClearBlocker();
   if (FRight->Count() == 0) return false;
   TTokenKeys keys = LeftKeys(*left);
   if (keys.Inexact) FInexactSeen = true;
   // A bucket holds tokens of other keys that a keyed search never tested.
-  if (FInexactSeen) skipUpTo = 0;
+  if (FInexactSeen) last.SearchedUpTo = 0;
+  // A search of the whole memory visits it bucket by bucket, so what it
+  // tested depends on the buckets as well as on the numbers.
+  bool wholeMemory = !FKey && !FChained;
+  auto bucketOf = [&](const TIETokenTree::TEntry& e) {
+    return wholeMemory ? FRight->BucketIndex(e.Key) : -1;
+  };
   // Tokens this join has not filed yet were not searched: the run of
   // searched tokens ends below the oldest of them met above the blocker.
   uint64_t searched = FRight->LastSequence();
   return FindNewestFirst(*FRight, keys, [&](const TIETokenTree::TEntry& e) {
     if (!e.HeldBy(FViewer)) {
-      if (e.HeldTo <= FViewer) searched = e.Sequence - 1;
+      if (e.HeldTo <= FViewer) searched = std::min(searched, e.Sequence - 1);
       return false;
     }
-    if ((e.Sequence > skipAbove && e.Sequence <= skipUpTo) || !RightMatches(left, e.Token))
-      return false;
-    blocked.SetBlocker(e.Token, e.Sequence, searched);
+    int32_t bucket = bucketOf(e);
+    if (last.TriedInVain(e.Sequence, bucket) || !RightMatches(left, e.Token)) return false;
+    blocked.SetBlocker(e.Token, {e.Sequence, searched, std::max(bucket, 0)});
     return true;
   });
 }
@@ -333,13 +342,15 @@ void TJoinNode::JoinRightNegated(const IReteToken& right, const IReteToken& stor
   bool adding = right->Tag() != taRemove;
   TTokenKeys keys = FChained ? RightKeys(*right) : own;
   if (keys.Inexact && adding) FInexactSeen = true;
-  uint64_t number = FRight->LastFiled();
+  // An arriving blocker was found without a search: nothing is known to
+  // have been tested in vain.
+  TBlockerSearch arrival{FRight->LastFiled(), 0, 0};
   TOutTokens out(FSpareOut);
   Probe(*FLeft, keys, [&](const IReteToken& left) {
     auto& blocked = static_cast<TBlockedToken&>(*left);
     if (adding) {
       if (blocked.Blocker() || !RightMatches(left, right)) return;
-      blocked.SetBlocker(stored, number, number);
+      blocked.SetBlocker(stored, arrival);
       IReteToken retract = TIEToken::Extend(left, placeholder);
       retract->SetTag(taRemove);
       out.Add(std::move(retract));

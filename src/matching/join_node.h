@@ -83,6 +83,16 @@ class TJoinNode : public TTestNode {
   [[nodiscard]] const TIEJoinTest* KeyTest() const { return FKey; }
 
   void Activate(const IReteToken& token, TCallType callType) override;
+
+  // The first disagreement between a negated join's recorded blockers and
+  // a recount of its right memory, described; empty when there is none or
+  // the join is not negated. Pairs whose tests need a general call are not
+  // recounted (its output or errors must not happen twice).
+  [[nodiscard]] std::string BlockerFault();
+  // Whether the network's check will look at the join after this change.
+  [[nodiscard]] bool CheckPending() const { return FCheckPending; }
+  void SetCheckPending(bool pending) { FCheckPending = pending; }
+
   // Adds " *NEGATED*" and the two memories' contents.
   [[nodiscard]] std::string Text() const override;
 
@@ -109,6 +119,11 @@ class TJoinNode : public TTestNode {
   // The right fact a right token contributes, and whether it matches the
   // partial match.
   [[nodiscard]] bool RightMatches(const IReteToken& left, const IReteToken& right);
+  // As RightMatches without a general call: false when that is needed.
+  [[nodiscard]] bool RightMatchesQuietly(const IReteToken& left, const IReteToken& right,
+                                         bool& matches) const;
+  // The fault of one stored partial match, or empty.
+  [[nodiscard]] std::string BlockerFaultOf(const IReteToken& left) const;
   // Visits the tokens of `memory` that may match a token of these keys
   // (the viewer's, in the right memory).
   template <class F>
@@ -126,6 +141,7 @@ class TJoinNode : public TTestNode {
   bool FNegated;
   bool FUnique;
   bool FChained = false;
+  bool FCheckPending = false;
   int32_t FBucketCount;
   int32_t FMatchCount = 0;
   const TIEJoinTest* FKey = nullptr;

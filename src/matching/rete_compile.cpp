@@ -1,6 +1,7 @@
 // TReteNetwork: compiling a rule -- alpha chains with sharing, the tests
 // between slots of one pattern, the beta chain of join and test nodes, the
 // terminal node, and bringing the new rule up to date with the fact list.
+#include <optional>
 #include <unordered_set>
 
 #include "knowledge/fact_list.h"
@@ -304,6 +305,8 @@ TReteNode* TReteNetwork::CompileBeta(TCompilation& c) {
 // Every listed fact goes through the rule's roots again, as a removal and
 // then an addition; rules sharing those roots see it too.
 void TReteNetwork::BringUpToDate(TRuleEntry& entry) {
+  std::optional<TNetworkCheckScope> check;
+  if constexpr (kCheckNetwork) check.emplace(FCheck);
   const TFactList& facts = FEngine->RuleFactList();
   for (int32_t f = 0; f < facts.Count(); ++f) {
     IFact fact = facts.Items(f);

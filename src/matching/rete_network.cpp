@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -124,6 +125,8 @@ bool TReteNetwork::Propagate(const IReteToken& token) {
   if (!fact || !fact->Template()) return false;
   auto it = FRootsByName.find(fact->Template()->Name());
   if (it == FRootsByName.end()) return false;
+  std::optional<TNetworkCheckScope> check;
+  if constexpr (kCheckNetwork) check.emplace(FCheck);
   // Only the class roots of the fact's template can pass it; a root made
   // for a test element (same name) never does.
   bool passed = false;

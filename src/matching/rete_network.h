@@ -24,6 +24,7 @@
 
 #include "matching/alpha_index.h"
 #include "matching/join_index.h"
+#include "matching/network_check.h"
 #include "matching/pattern_match_node.h"
 #include "matching/rete_node.h"
 #include "matching/right_memory.h"
@@ -101,6 +102,9 @@ class TReteNetwork : public TGGraph {
   // edge order.
   [[nodiscard]] std::vector<TTreeItem> TreeItems() const;
 
+  // The invariant checks of a checking build.
+  [[nodiscard]] TNetworkCheck& Check() { return FCheck; }
+
   // ---- Called by terminal nodes and activations.
   void ActivationCreated(std::unique_ptr<TActivation> activation);
   void ActivationRemoved(TActivation& activation);
@@ -150,6 +154,7 @@ class TReteNetwork : public TGGraph {
   TAlphaIndex FAlphaIndex;  // the alpha nodes below roots and alpha nodes
   TJoinIndex FJoinIndex;    // the joins that may be shared, by their inputs
   TRightMemoryIndex FRightMemories;  // right memories joins share
+  TNetworkCheck FCheck;
 };
 
 }  // namespace vettora

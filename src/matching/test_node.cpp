@@ -63,6 +63,26 @@ bool TTestNode::TestsPass(const IReteToken& left, const IFact& right) {
   return pass;
 }
 
+bool TTestNode::TestsDecideQuietly(const IReteToken& left, const IFact& right,
+                                   bool& pass) const {
+  for (size_t i = 0; i < FTests.size(); ++i) {
+    bool result = false;
+    if (FJoinTests[i] && right) {
+      result = FJoinTests[i]->Matches(*left, *right);
+    } else if (FCompiled[i] && FCompiled[i]->TryResult(*left, right.Get(), result)) {
+      result = result == (FTests[i]->SlotTestType() == sttEquals);
+    } else {
+      return false;
+    }
+    if (!result) {
+      pass = false;
+      return true;
+    }
+  }
+  pass = true;
+  return true;
+}
+
 void TTestNode::Activate(const IReteToken& token, TCallType callType) {
   if (token->Tag() == taClear) {
     PassOn(token);

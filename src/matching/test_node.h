@@ -38,6 +38,12 @@ class TTestNode : public TReteNode {
   // (may be null), stopping at the first that fails.
   [[nodiscard]] bool TestsPass(const IReteToken& left, const IFact& right);
 
+  // As TestsPass, but without a general call, whose side effects (output,
+  // errors) must not happen twice: answers false, leaving `pass` alone,
+  // when the result needs one. For checks of the node's bookkeeping.
+  [[nodiscard]] bool TestsDecideQuietly(const IReteToken& left, const IFact& right,
+                                        bool& pass) const;
+
   std::vector<std::unique_ptr<TIESlotTest>> FTests;
   // For each test, the join test it is (compared without a context), or
   // null for a call test.

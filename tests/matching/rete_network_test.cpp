@@ -206,6 +206,30 @@ TEST(ReteNetworkTest, NegatedComparisonFindsBlockersOnBothSidesOfTheLastOne) {
   EXPECT_NE(LastJoin(e, *rule)->Text().find("negcnt=1"), std::string::npos);
 }
 
+// A negated join without an equality test searches its whole memory
+// bucket by bucket; a blocker found in a higher bucket says nothing of
+// newer facts in lower buckets, which the search never reached.
+TEST(ReteNetworkTest, WholeMemoryBlockerSearchResumesOnlyWhereItLooked) {
+  TRuleTestEngine e;
+  e.Network->SetHashKey(2);  // odd fact ids in bucket 1, even ones in bucket 0
+  TRule* rule = TRuleBuilder(e, "top").Ordered("n", {Var("x")}).Add(NotGreater(e, "b")).Done();
+  TJoinNode* join = LastJoin(e, *rule);
+  e.AssertOrdered("pad", {Int(0)});
+  IFact high = e.AssertOrdered("b", {Int(9)});  // id 1: found first
+  IFact low = e.AssertOrdered("b", {Int(8)});   // id 2: newer, in the lower bucket
+  e.AssertOrdered("n", {Int(3)});
+  EXPECT_EQ(e.CountFor("top"), 0);
+  e.Retract(high);
+  EXPECT_EQ(e.CountFor("top"), 0);
+  EXPECT_EQ(join->BlockerFault(), "");
+  IFact later = e.AssertOrdered("b", {Int(7)});  // arrives while blocked
+  e.Retract(low);
+  EXPECT_EQ(e.CountFor("top"), 0);
+  e.Retract(later);
+  EXPECT_EQ(e.CountFor("top"), 1);
+  EXPECT_EQ(join->BlockerFault(), "");
+}
+
 TEST(ReteNetworkTest, PartialMatchBlockedByItsOwnFactNeverActivatesOnRetraction) {
   TRuleTestEngine e;
   TRuleBuilder(e, "r").Ordered("n", {Var("x")}).Ordered("n", {Var("x")}, 1).Done();
