@@ -29,8 +29,8 @@ std::string TJoinNode::BlockerFaultOf(const IReteToken& left) const {
   std::string match = " (partial match " + left->Text() + ")";
   if (!blocker) {
     if (blocking == 0) return {};
-    return "a negated join passes a partial match on while " + std::to_string(blocking) +
-           " right tokens block it" + match;
+    return "a negated join passes a partial match on while right tokens block it (" +
+           std::to_string(blocking) + ")" + match;
   }
   if (!blockerHeld) return "a partial match is blocked by a token its join no longer holds" + match;
   bool matches = true;
