@@ -155,17 +155,22 @@ void TReteNetwork::CompileIntraPattern(TCompilation& c) {
           uses.push_back({test->SlotValue()->Text(), pattern.Slots(s).Name,
                           test->MultiSlotSubIndex(), test->SlotTestType() == sttEquals});
     TReteNode* node = c.AlphaEnd[size_t(i)];
+    // Each variable's first use without "~" is the one joined (or bound);
+    // every other use is related to it, "~" uses as unequal, the others as
+    // equal, the earlier use of each pair named first. A variable used
+    // only with "~" has no such use and is joined at every use instead.
     std::unordered_set<std::string> seen;
     for (size_t a = 0; a < uses.size(); ++a) {
-      if (!seen.insert(uses[a].Name).second) continue;
-      for (size_t b = a + 1; b < uses.size(); ++b) {
-        const TUse& first = uses[a];
-        const TUse& later = uses[b];
-        if (later.Name != first.Name || (later.Slot == first.Slot && later.Sub == first.Sub))
+      if (!uses[a].Equal || !seen.insert(uses[a].Name).second) continue;
+      const TUse& anchor = uses[a];
+      for (size_t b = 0; b < uses.size(); ++b) {
+        const TUse& other = uses[b];
+        if (b == a || other.Name != anchor.Name ||
+            (other.Slot == anchor.Slot && other.Sub == anchor.Sub))
           continue;
-        if (!first.Equal && !later.Equal) continue;
-        TPatternMatchTest kind =
-            first.Equal && later.Equal ? pmtTestSlotValueEqual : pmtTestSlotValueNotEqual;
+        const TUse& first = b < a ? other : anchor;
+        const TUse& later = b < a ? anchor : other;
+        TPatternMatchTest kind = other.Equal ? pmtTestSlotValueEqual : pmtTestSlotValueNotEqual;
         node =
             FindOrMakeAlpha(c, node, kind, nullptr, {first.Slot, later.Slot, first.Sub, later.Sub});
       }
