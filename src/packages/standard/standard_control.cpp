@@ -61,13 +61,13 @@ TIfFunction::TIfFunction()
                         " <predicate-expression> then <expression>+ [else <expression>+]", 2,
                         kMany) {}
 
-// The else branch is looked for from the fourth argument on: the third is
-// always the first expression of the then branch.
+// The else branch is looked for from the third argument on, so that an
+// empty then branch, (if ?c then else ...), still has its else branch run.
 IIEValue TIfFunction::Execute(TFunctionCall& call, TIEContext& context) {
   if (!WrittenArg(call, 1)->Equals(ThenKeyword()))
     throw EIEException(FormatMessage(kSyntaxError, {kMissingThen}));
   if (!IsFalse(EvaluateArg(call, 0, context))) return RunBranch(call, 2, context);
-  int32_t elseAt = FindKeyword(call, 3, ElseKeyword());
+  int32_t elseAt = FindKeyword(call, 2, ElseKeyword());
   return elseAt < 0 ? FalseValue() : RunBranch(call, elseAt + 1, context);
 }
 
