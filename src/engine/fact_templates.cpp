@@ -193,7 +193,8 @@ void AddSlotNode(TTreeNode& parent, const TFactSlot& slot) {
   } else {
     node.Add(prefix + TypeWordList(slot.SlotType()));
   }
-  if (slot.SlotDefault()) node.Add("Default: " + slot.SlotDefault()->AsText());
+  if (slot.SlotDefault() && slot.SlotDefault() != NilValue())
+    node.Add("Default: " + slot.SlotDefault()->AsText());
 }
 
 }  // namespace

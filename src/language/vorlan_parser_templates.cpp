@@ -241,6 +241,10 @@ void TIEVorlanParser::FinishSlot(TSlotDraft& draft) {
     // A multislot's default is a list, also when its type was given first
     // and offered a single value.
     slot.SetSlotDefault(slot.MakeDefault(slot.IsMultiSlot()));
+  } else if (!slot.SlotDefault() && slot.Admits(NilValue())) {
+    // A slot given no default holds nil, which patterns and eq can name;
+    // an empty value would match neither.
+    slot.SetSlotDefault(NilValue());
   }
 }
 
