@@ -15,8 +15,8 @@ namespace vettora {
 
 namespace {
 
-// The lowest usable address of the calling thread's stack, or 0 when the
-// system does not tell (then nothing is checked).
+// The lowest address the calling thread's stack may reach before a check
+// fails, or 0 when the system does not tell (then nothing is checked).
 uintptr_t StackLimit() {
   pthread_attr_t attributes;
   if (pthread_getattr_np(pthread_self(), &attributes) != 0) return 0;
@@ -24,7 +24,9 @@ uintptr_t StackLimit() {
   size_t size = 0;
   int failed = pthread_attr_getstack(&attributes, &low, &size);
   pthread_attr_destroy(&attributes);
-  return failed != 0 ? 0 : reinterpret_cast<uintptr_t>(low);
+  if (failed != 0 || low == nullptr) return 0;
+  size_t reserve = size < 4 * kStackReserve ? size / 4 : kStackReserve;
+  return reinterpret_cast<uintptr_t>(low) + reserve;
 }
 
 }  // namespace
@@ -35,7 +37,7 @@ void CheckStackSpace(const char* what) {
   // The frame address, not a local's: sanitizers may move locals to a heap
   // "fake stack".
   auto here = reinterpret_cast<uintptr_t>(__builtin_frame_address(0));
-  if (here < tLimit + kStackReserve) throw EIEException(FormatMessage(kStackExhausted, {what}));
+  if (here < tLimit) throw EIEException(FormatMessage(kStackExhausted, {what}));
 }
 
 }  // namespace vettora

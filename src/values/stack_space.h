@@ -7,7 +7,9 @@
 // stack is an error instead of a crash.
 //
 // The reserve covers the deepest work done between two checks (the parser
-// nests up to 500 groups, sanitizer builds use larger frames).
+// nests up to 500 groups, sanitizer builds use larger frames): 1 MB, or a
+// quarter of a smaller thread's stack, so that such a thread can still
+// nest as deep as its stack allows.
 
 #include <cstddef>
 
@@ -16,8 +18,8 @@ namespace vettora {
 inline constexpr size_t kStackReserve = size_t(1) << 20;
 
 // Raises EIEException (kStackExhausted, naming `what`) when the calling
-// thread's stack has less than kStackReserve bytes left. Cheap: the stack's
-// bounds are looked up once per thread.
+// thread's stack has less than its reserve left. Cheap: the stack's bounds
+// are looked up once per thread.
 void CheckStackSpace(const char* what);
 
 }  // namespace vettora
