@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs every Debian 12 package the build, the tests and the benchmarks
-# need. Idempotent: when everything is present it changes nothing.
+# need; `--fuzz` adds Clang and its libFuzzer runtime for scripts/fuzz.sh
+# (the replay tests of the fuzz corpora need neither). Idempotent: when
+# everything is present it changes nothing.
 set -euo pipefail
 
 packages=(
@@ -10,6 +12,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xvfb xauth
 )
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

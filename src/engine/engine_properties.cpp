@@ -36,9 +36,7 @@ using TReader = std::function<void(const std::string& name)>;
 
 constexpr const char* kHashTypeNames[] = {"htTruncation", "htDivision", "htMidSquare", "htFolding"};
 
-// The settings a collection's table starts with.
-constexpr uint32_t kTableCapacity = 101;
-constexpr float kTableLoadFactor = 0.75f;
+// The hash method a collection's table starts with.
 constexpr TGHashType kTableHashType = htDivision;
 
 [[noreturn]] void BadSetting(const std::string& name, const std::string& value) {

@@ -9,6 +9,7 @@
 #include "matching/rule.h"
 #include "values/exceptions.h"
 #include "values/format.h"
+#include "values/stack_space.h"
 
 namespace vettora {
 
@@ -31,7 +32,9 @@ std::string TokenText(const TActivation& activation) {
 
 // ---- Run ---------------------------------------------------------------------------
 
+// A run started from a rule's actions nests inside the run firing it.
 int32_t TInferenceEngine::Run(int32_t maximum) {
+  CheckStackSpace("Runs");
   StartInference();
   while (!FHaltRequest && FRulesFired < maximum) {
     int32_t next = NextToFire();

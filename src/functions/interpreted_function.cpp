@@ -7,6 +7,7 @@
 #include "matching/context.h"
 #include "values/exceptions.h"
 #include "values/format.h"
+#include "values/stack_space.h"
 
 namespace vettora {
 
@@ -79,6 +80,9 @@ IIEValue TInterpretedFunction::Execute(TFunctionCall& call, TIEContext& context)
     throw EIEException(FormatMessage(kTooFewArguments, {FunctionName()}));
   if (context.CallDepth() >= kMaxNestingDepth)
     throw EIEException(FormatMessage(kDeffunctionTooDeep, {kMaxNestingDepth, FunctionName()}));
+  // The depth counts the calls of one text; `parse` or `load` in a body
+  // starts a text of its own, with its calls counted from 0 again.
+  CheckStackSpace("Deffunction calls");
   std::unique_ptr<TIEContext> local = context.CreateChild();
   local->SetCallDepth(context.CallDepth() + 1);
   TReturnGuard guard(*local);

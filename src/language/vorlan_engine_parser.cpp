@@ -20,6 +20,7 @@
 #include "values/exceptions.h"
 #include "values/format.h"
 #include "values/singletons_vector.h"
+#include "values/stack_space.h"
 
 namespace vettora {
 
@@ -128,11 +129,14 @@ auto TVorlanEngineParser::WithText(const std::string& text, F&& read) {
 
 // ---- Whole texts -------------------------------------------------------------------
 
+// A text may execute another (parse, load, batch), itself included.
 void TVorlanEngineParser::ExecuteText(const std::string& text) {
+  CheckStackSpace("Executed texts");
   WithText(text, [](TIEVorlanParser& p) { p.Parse(true); });
 }
 
 void TVorlanEngineParser::ExecuteStream(TStream& source) {
+  CheckStackSpace("Executed texts");
   WithInput(source, [](TIEVorlanParser& p) { p.Parse(true); });
 }
 

@@ -106,7 +106,7 @@ void TRule::Fire(const TActivation& activation) {
   if (scope.RuleAlive() && !context.ReturnFlag()) {
     if (actions != FActions) actions = FActions;
     for (const IFunCallBase& action : actions->Items) {
-      if (action) action->Evaluate(&context);
+      if (action) (void)action->Evaluate(&context);
       if (context.ReturnFlag()) break;
     }
   }

@@ -16,6 +16,7 @@
 #include "shell/line_editor.h"
 #include "shell/messages.h"
 #include "shell/shell_options.h"
+#include "values/address_sanitizer.h"
 #include "values/format.h"
 
 namespace vettora {
@@ -52,7 +53,7 @@ void RunSession(TConsole& console) {
 // its output and leaves. Sanitizer builds take everything apart, so that
 // their leak checks see every object.
 void LeaveWithoutTeardown([[maybe_unused]] TConsole& console, [[maybe_unused]] int status) {
-#if !defined(__SANITIZE_ADDRESS__)
+#if !VETTORA_ADDRESS_SANITIZER
   console.Engine().DribbleOff();
   console.Engine().IOStreams().Clear();
   std::fflush(nullptr);

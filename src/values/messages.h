@@ -16,6 +16,7 @@ inline constexpr const char* kCorruptedBinding = "Corrupted Binding, variable no
 inline constexpr const char* kNoContext = "No context found when trying to resolve a %s value";
 inline constexpr const char* kCannotCopyObject = "Cannot copy an owned object of class %s";
 inline constexpr const char* kIntegerOutOfRange = "Value (%s) does not fit in a 32-bit integer";
+inline constexpr const char* kStackExhausted = "%s nested too deeply: the stack is nearly used up";
 
 // Hash tables and the directed graph.
 inline constexpr const char* kHashArgumentNull = "Argument is null";

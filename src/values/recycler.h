@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <new>
 
+#include "values/address_sanitizer.h"
+
 namespace vettora {
 
 template <class T, size_t Limit = 4096>
@@ -44,11 +46,7 @@ class TRecycler {
   // Blocks waiting on this thread's list.
   [[nodiscard]] static size_t Kept() noexcept { return tCount; }
 
-#if defined(__SANITIZE_ADDRESS__)
-  static constexpr bool kEnabled = false;
-#else
-  static constexpr bool kEnabled = true;
-#endif
+  static constexpr bool kEnabled = !VETTORA_ADDRESS_SANITIZER;
 
  private:
   struct TFreeBlock {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "values/interface_list.h"
 #include "values/value.h"
@@ -14,6 +15,10 @@ namespace vettora {
 class TValueVector : public TCounted {
  public:
   TValueVector() = default;
+  // Nested lists held by nothing else go with this one, taken apart from a
+  // worklist rather than by recursion, so that no depth of nesting can
+  // exhaust the stack.
+  ~TValueVector() override;
   // Made and dropped by the hundred thousand: memory comes from the
   // class's recycler (values/recycler.h).
   static void* operator new(size_t size);
@@ -55,6 +60,11 @@ class TValueVector : public TCounted {
   auto end() const { return FItems.end(); }
 
  private:
+  // Moves the lists of the elements that only this list holds, and that
+  // are held by nothing but those elements, to `lists`; the elements are
+  // left empty.
+  void TakeNestedLists(std::vector<IValueVector>& lists);
+
   TGInterfaceList<TIEValue> FItems;
   int32_t FTag = 0;
 };

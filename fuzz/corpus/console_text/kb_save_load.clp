@@ -1,0 +1,16 @@
+; A saved knowledge base loads again whole, with a fuzzy type whose
+; automatic terms include a triangle, a template using it and a fact set.
+(deftype temperature extends (type FUZZY)
+  (range 0 100)
+  (units celsius)
+  (values (term cold ((0 1) (50 0)))
+          (term hot ((50 0) (100 1)))))
+(deftemplate room (slot name) (slot t (type temperature)))
+(deffacts rooms (room (name kitchen) (t hot)) (room (name cellar) (t medium)))
+(defglobal ?*count* = 0)
+(defrule count-rooms (room (name ?n)) => (bind ?*count* (+ ?*count* 1)))
+(save "/tmp/vettora_kb_save_load.clp")
+(load "/tmp/vettora_kb_save_load.clp")
+(run)
+(printout t "rooms counted: " ?*count* crlf)
+(remove "/tmp/vettora_kb_save_load.clp")

@@ -1,0 +1,18 @@
+; Angles, conversions and distances.
+(deg-rad 180)
+(sin (/ (PI) 2))
+(atan2 0 1)
+(hypotenuse 3 4)
+(distance (create$ 0 0) (create$ 3 4))
+(distance-manhattan (create$ 1 2) (create$ 4 0))
+(acos 2)
+(cot 0)
+(distance (create$ 1) (create$ 1 2))
+; A loan of 10000 over 10 months at 8 % a year, and what it earns.
+(payment (/ 0.08 12) 10 10000 0 ptEndOfPeriod)
+(interest-rate 48 -200 8000 0 ptEndOfPeriod)
+(internal-rate-of-return 0.1 (create$ -70000 12000 15000 18000 21000 26000))
+(net-present-value 0.1 (create$ -10000 3000 4200 6800) ptEndOfPeriod)
+(double-declining-balance 2400 300 10 1)
+(payment 0.01 12 1000 0 monthly)
+(internal-rate-of-return 0.1 (create$ 100 200))

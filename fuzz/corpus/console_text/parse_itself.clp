@@ -1,0 +1,3 @@
+; parse of a text that parses itself.
+(deffunction self () (parse "(self)"))
+(self)

@@ -1,0 +1,37 @@
+;;; Joins while the agenda changes strategy: activations of a keyed join and
+;;; of a negation keyed on two slots are re-sorted, then facts they depend
+;;; on leave, arrive and change, and the agenda follows.
+(deftemplate task (slot team) (slot day))
+(deftemplate staff (slot team) (slot name))
+(deftemplate holiday (slot team) (slot day))
+(defrule assign
+   (task (team ?t) (day ?d))
+   (staff (team ?t) (name ?n))
+   (not (holiday (team ?t) (day ?d)))
+   =>
+   (printout t "assign " ?n " on " ?d crlf))
+(deffacts plan
+   (task (team red) (day mon))
+   (task (team red) (day tue))
+   (task (team blue) (day mon))
+   (staff (team red) (name ann))
+   (staff (team blue) (name bob))
+   (staff (team red) (name cy))
+   (holiday (team red) (day tue)))
+(reset)
+(agenda)
+(set-property (get-component) Strategy ssBreadthFirst)
+(agenda)
+(assert (staff (team blue) (name dee)))
+(retract 7)
+(agenda)
+(set-property (get-component) Strategy ssDepthFirst)
+(agenda)
+(retract 4)
+(assert (holiday (team blue) (day mon)))
+(agenda)
+(run 1)
+(set-property (get-component) Strategy ssBreadthFirst)
+(run)
+(agenda)
+(exit)
