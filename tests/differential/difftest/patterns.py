@@ -1,0 +1,107 @@
+"""Patterns and conditional elements of one rule, with the variables they
+bind and the keys they read."""
+from dataclasses import dataclass, field
+
+from .constraints import Constraint, field_constraint
+from .ledger import Key
+from .predicates import predicate_on
+
+
+@dataclass
+class RuleContext:
+    """What a rule under construction has bound and read so far."""
+    rng: object
+    visible: dict = field(default_factory=dict)   # outer variables -> Domain
+    reads: list = field(default_factory=list)     # (Key, positive)
+    tokens: float = 1.0                           # estimate of partial matches
+    counter: int = 0
+
+    def new_var(self):
+        self.counter += 1
+        return f"?x{self.counter}"
+
+
+def _key(relation, constraints):
+    if relation.with_state:
+        for f, c in zip(relation.fields, constraints):
+            if f.name == "st" and c.constant is not None:
+                return Key(relation.name, c.constant)
+    return Key(relation.name)
+
+
+def _render(relation, constraints, omit_wild):
+    if relation.ordered:
+        return "(" + " ".join([relation.name] + [c.text for c in constraints]) + ")"
+    parts = [f"({f.name} {c.text})" for f, c in zip(relation.fields, constraints)
+             if not (omit_wild and c.text == "?")]
+    return "(" + " ".join([relation.name] + parts) + ")"
+
+
+def pattern(ctx, relation, positive=True, fixed=None, forced=None):
+    """One pattern on `relation`. Variables it binds become visible to later
+    elements when `positive`; under a `not` or an `exists` they are local to
+    it. `fixed` maps field names to required literals, `forced` to
+    Constraints to use. Returns the text, the key read, and the variables
+    bound."""
+    rng = ctx.rng
+    env = dict(ctx.visible)
+    constraints, bound = [], []
+    for f in relation.fields:
+        if fixed and f.name in fixed:
+            c = Constraint(str(fixed[f.name]), selective=True, constant=fixed[f.name])
+        elif forced and f.name in forced:
+            c = forced[f.name]
+        else:
+            c = field_constraint(rng, f.domain, env, ctx.new_var)
+        if c.binds:
+            env[c.binds] = f.domain
+            bound.append(c.binds)
+        constraints.append(c)
+    selective = sum(1 for c, f in zip(constraints, relation.fields) if c.selective)
+    key = _key(relation, constraints)
+    ctx.reads.append((key, positive))
+    if positive:
+        for v in bound:
+            ctx.visible[v] = env[v]
+        factor = max(1.0, relation.size)
+        for c, f in zip(constraints, relation.fields):
+            if c.selective:
+                factor /= f.domain.size
+        ctx.tokens *= max(1.0, factor)
+    text = _render(relation, constraints, omit_wild=rng.random() < 0.7)
+    return text, key, bound, selective
+
+
+def ordering_negation(ctx, relation, field_name, var, fixed):
+    """`(not (Q ... (field ?y&:(< ?y var)) ...))`: blocked by the facts of
+    the consumed relation that come before the matched one, so consuming
+    them one by one unblocks the next (facts leave the negated join's
+    memory while they block it)."""
+    y = ctx.new_var()
+    op = ctx.rng.choice(("<", "<", ">", "<="))
+    test = f"{y}&:({op} {y} {var})"
+    if ctx.rng.random() < 0.2:
+        test = f"{y}&~{var}&:({op} {y} {var})"
+    forced = {field_name: Constraint(test, binds=y)}
+    text, key, _, _ = pattern(ctx, relation, positive=False, fixed=fixed, forced=forced)
+    return f"(not {text})", key
+
+
+def test_ce(ctx):
+    """A `test` on the visible variables, or None when there are none."""
+    if not ctx.visible:
+        return None
+    x = ctx.rng.choice(list(ctx.visible))
+    return f"(test {predicate_on(ctx.rng, x, ctx.visible[x], ctx.visible)})"
+
+
+def negated(ctx, relation):
+    text, key, _, _ = pattern(ctx, relation, positive=False)
+    return f"(not {text})", key
+
+
+def exists(ctx, relation):
+    text, key, _, _ = pattern(ctx, relation, positive=False)
+    # An `exists` reads positively: a new fact can satisfy it.
+    ctx.reads[-1] = (key, True)
+    return f"(exists {text})", key

@@ -1,0 +1,109 @@
+"""Relations of a generated program: templates with slots, or ordered facts
+with positional fields. Every field has a domain, which fixes its type
+(integer or symbol) and the values the generator draws for it."""
+from dataclasses import dataclass, field
+
+# Symbols used as values. None is special in the language (nil, TRUE,
+# FALSE, not, and, or ...), so patterns and tests mean the same in both
+# engines.
+SYMBOLS = ("a", "b", "c", "d", "any")
+
+# States of a template's `st` slot, in the only order `modify` may move a
+# fact through: each modification goes to a later state, so a modified
+# fact never matches the rule that modified it again.
+STATES = ("s0", "s1", "s2", "s3")
+
+
+@dataclass(frozen=True)
+class Domain:
+    """The values of one field: integers lo..hi, or a list of symbols."""
+    name: str
+    lo: int = 0
+    hi: int = 0
+    symbols: tuple = ()
+
+    @property
+    def is_int(self):
+        return not self.symbols
+
+    @property
+    def size(self):
+        return len(self.symbols) if self.symbols else self.hi - self.lo + 1
+
+    def values(self):
+        return list(self.symbols) if self.symbols else list(range(self.lo, self.hi + 1))
+
+
+SYM = Domain("sym", symbols=SYMBOLS)
+STATE = Domain("state", symbols=STATES)
+
+
+def small_ints(hi):
+    return Domain("small", 0, hi)
+
+
+def ids(hi):
+    return Domain("id", 1, hi)
+
+
+@dataclass
+class Field:
+    name: str      # slot name; for ordered facts the position as text
+    domain: Domain
+
+
+@dataclass
+class Relation:
+    """A template (ordered=False) or an ordered fact's relation name.
+
+    Slots are declared in alphabetical order: this engine lists a fact's
+    slots in that order and the peer in declaration order, so any other
+    order would make every fact listing differ."""
+    name: str
+    ordered: bool
+    fields: list
+    size: int = 0            # estimate of the most facts it can hold
+    with_state: bool = False
+
+    def field(self, name):
+        for f in self.fields:
+            if f.name == name:
+                return f
+        raise KeyError(name)
+
+    @property
+    def capacity(self):
+        n = 1
+        for f in self.fields:
+            n *= f.domain.size
+        return n
+
+    def deftemplate(self):
+        slots = " ".join(f"(slot {f.name})" for f in self.fields)
+        return f"(deftemplate {self.name} {slots})"
+
+    def fact(self, values):
+        """The text of a fact (or an assert argument) with the given field
+        values, already rendered as text, in field order."""
+        if self.ordered:
+            return "(" + " ".join([self.name] + list(values)) + ")"
+        parts = [f"({f.name} {v})" for f, v in zip(self.fields, values)]
+        return "(" + " ".join([self.name] + parts) + ")"
+
+
+TEMPLATE_SLOTS = ("id", "k", "st", "v", "w")
+
+
+def literal(value):
+    return str(value)
+
+
+@dataclass
+class Schema:
+    relations: list = field(default_factory=list)
+
+    def by_name(self, name):
+        for r in self.relations:
+            if r.name == name:
+                return r
+        raise KeyError(name)
