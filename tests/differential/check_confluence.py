@@ -16,6 +16,7 @@ from difftest.batch import batch_text, split_output  # noqa: E402
 from difftest.engines import run_text  # noqa: E402
 from difftest.errors import peer_failed  # noqa: E402
 from difftest.normalise import normalise  # noqa: E402
+from difftest import features  # noqa: E402
 from difftest.program import generate  # noqa: E402
 
 STRATEGIES = ["(set-strategy depth)", "(set-strategy breadth)",
@@ -31,10 +32,14 @@ def outputs(programs, strategy):
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
     ap.add_argument("--seed", type=int, default=1)
+    ap.add_argument("--without", default="",
+                    help="constructs to leave out, comma-separated: "
+                         + ", ".join(sorted(features.ALL)))
     ap.add_argument("--count", type=int, default=200)
     ap.add_argument("--keep")
     args = ap.parse_args()
-    programs = [(i, generate(args.seed, i)) for i in range(args.count)]
+    chosen = features.parse(args.without)
+    programs = [(i, generate(args.seed, i, chosen)) for i in range(args.count)]
     results = [outputs(programs, s) for s in STRATEGIES]
     bad = 0
     for n, text in programs:

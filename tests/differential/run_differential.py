@@ -17,6 +17,7 @@ from concurrent.futures import ThreadPoolExecutor
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from difftest import compare  # noqa: E402
 from difftest.engines import our_shell  # noqa: E402
+from difftest import features  # noqa: E402
 from difftest.program import generate  # noqa: E402
 
 
@@ -24,6 +25,9 @@ def parse():
     ap = argparse.ArgumentParser(description=__doc__,
                                  formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--seed", type=int, default=1)
+    ap.add_argument("--without", default="",
+                    help="constructs to leave out, comma-separated: "
+                         + ", ".join(sorted(features.ALL)))
     ap.add_argument("--count", type=int, default=1000)
     ap.add_argument("--first", type=int, default=0)
     ap.add_argument("--jobs", type=int, default=2)
@@ -34,13 +38,14 @@ def parse():
 
 
 def work(args, start):
-    programs = [(i, generate(args.seed, i))
+    programs = [(i, generate(args.seed, i, args.features))
                 for i in range(start, min(start + args.batch, args.first + args.count))]
     return compare.run_batch(programs, args.timeout)
 
 
 def main():
     args = parse()
+    args.features = features.parse(args.without)
     if not os.access(our_shell(), os.X_OK):
         sys.exit(f"no vettora-shell at {our_shell()} (set VETTORA_SHELL)")
     began = time.time()

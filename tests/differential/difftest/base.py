@@ -1,33 +1,51 @@
 """The facts a program starts from: padding relations asserted first (so
 fact ids and the order of facts in memories vary), base relations filled
 by loops in the start rule, and literal facts in a deffacts."""
-from .schema import SYM, STATE, Field, Relation, TEMPLATE_SLOTS, ids, small_ints
+from .schema import STR, SYM, SYMBOLS, STATE, Domain, Field, Relation, TEMPLATE_SLOTS, ids, \
+    small_ints
+
+SYM_NIL = Domain("symnil", symbols=SYMBOLS + ("nil",))
 
 
-def random_domain(rng, allow_id=True, id_hi=None):
+def random_domain(rng, features, allow_id=True, id_hi=None):
     roll = rng.random()
     if allow_id and roll < 0.35:
         return ids(id_hi or rng.choice((3, 5, 8, 12, 20, 40, 81, 120, 200)))
     if roll < 0.7:
         return small_ints(rng.randint(1, 5))
+    if "strings" in features and roll < 0.8:
+        return STR
     return SYM
 
 
-def random_relation(rng, name, domains=None, allow_state=True):
+def with_default(rng, f, features):
+    """Sometimes lets asserts leave the slot out: with a declared default,
+    or (a symbol slot) defaulting to nil."""
+    if "slot_defaults" in features and rng.random() < 0.25:
+        f.default = str(rng.choice(f.domain.values()))
+        f.omissible = True
+    elif "nil_defaults" in features and f.domain is SYM and rng.random() < 0.3:
+        f.domain = SYM_NIL
+        f.omissible = True
+    return f
+
+
+def random_relation(rng, name, features, domains=None, allow_state=True):
     """A template or an ordered relation with one to three fields (plus a
     state slot). Domains are drawn from `domains` when given, so derived
     relations share value ranges with the facts they come from."""
     def draw():
         if domains and rng.random() < 0.8:
             return rng.choice(domains)
-        return random_domain(rng, allow_id=not domains)
+        return random_domain(rng, features, allow_id=not domains)
     n = rng.randint(1, 3)
     if rng.random() < 0.35:
         return Relation(name, True, [Field(str(i), draw()) for i in range(n)])
     with_state = allow_state and rng.random() < 0.4
     names = [s for s in TEMPLATE_SLOTS if s != "st"]
     chosen = set(rng.sample(names, n)) | ({"st"} if with_state else set())
-    fields = [Field(s, STATE if s == "st" else draw()) for s in TEMPLATE_SLOTS if s in chosen]
+    fields = [Field(s, STATE) if s == "st" else with_default(rng, Field(s, draw()), features)
+              for s in TEMPLATE_SLOTS if s in chosen]
     return Relation(name, False, fields, with_state=with_state)
 
 
@@ -46,16 +64,16 @@ def loop_value(rng, f):
 def loop_fill(rng, rel, count):
     """Start-rule actions asserting `count` facts of rel, numbered by ?i;
     sometimes split in two by parity with different values."""
-    first = rel.fact([loop_value(rng, f) for f in rel.fields])
+    first = rel.fact([loop_value(rng, f) for f in rel.fields], rng)
     body = f"(assert {first})"
     if rng.random() < 0.3:
-        second = rel.fact([loop_value(rng, f) for f in rel.fields])
+        second = rel.fact([loop_value(rng, f) for f in rel.fields], rng)
         body = f"(if (= (mod ?i 2) 0) then (assert {first}) else (assert {second}))"
     return f"(bind ?i 1) (while (<= ?i {count}) do {body} (bind ?i (+ ?i 1)))"
 
 
 def literal_fact(rng, rel):
-    return rel.fact([str(rng.choice(f.domain.values())) for f in rel.fields])
+    return rel.fact([str(rng.choice(f.domain.values())) for f in rel.fields], rng)
 
 
 def has_id(rel):
@@ -69,7 +87,7 @@ def id_count(rel):
 class Base:
     """Chooses the base relations and renders how they are filled."""
 
-    def __init__(self, rng, names):
+    def __init__(self, rng, names, features):
         self.rng = rng
         self.pads = []        # (relation, count)
         self.relations = []
@@ -82,7 +100,7 @@ class Base:
             pad.size = rng.randint(1, 40)
             self.pads.append(pad)
         for _ in range(rng.randint(2, 4)):
-            self.relations.append(self._fill(random_relation(rng, names("p"))))
+            self.relations.append(self._fill(random_relation(rng, names("p"), features)))
 
     def _fill(self, rel):
         rng = self.rng

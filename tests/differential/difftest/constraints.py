@@ -18,14 +18,16 @@ def literal_values(rng, domain, n):
     return rng.sample(values, min(n, len(values)))
 
 
-def field_constraint(rng, domain, env, new_var, weights=None):
+def field_constraint(rng, domain, env, new_var, features):
     """A constraint for a field of `domain`; env maps the variables visible
     here to their domains; new_var() names a fresh variable."""
     same = [v for v, d in env.items() if d.is_int == domain.is_int]
     ints = [v for v, d in env.items() if d.is_int]
     forms = ["wild", "const", "var", "var", "notconst", "or", "var_not", "var_or", "var_pred"]
     if same:
-        forms += ["join", "join", "join", "notvar", "join_pred"]
+        forms += ["join", "join", "join", "join_pred"]
+        if "notvar" in features:
+            forms.append("notvar")
     if env:
         forms.append("pred_only")
     if domain.is_int and ints:

@@ -87,6 +87,7 @@ class LayerBuilder:
     def _conditions(self, ctx, lhs, n_pos, n_neg, n_exists, n_test, prefer=None):
         """Adds conditions in random order to lhs; False when no relation
         can be read where one is wanted."""
+        self.positives = []
         kinds = ["pos"] * n_pos + ["neg"] * n_neg + ["exists"] * n_exists + ["test"] * n_test
         self.rng.shuffle(kinds)
         for kind in kinds:
@@ -104,6 +105,7 @@ class LayerBuilder:
                 return False
             if kind == "pos":
                 lhs.append(pattern(ctx, rel)[0])
+                self.positives.append(len(lhs) - 1)
             elif kind == "neg":
                 lhs.append(negated(ctx, rel)[0])
             else:
@@ -128,13 +130,14 @@ class LayerBuilder:
     # -- derive ----------------------------------------------------------
     def derive_rule(self):
         rng = self.rng
-        ctx = RuleContext(rng)
+        ctx = RuleContext(rng, self.p.features)
         rule = Rule(self.p.rule_name(), self._salience())
         if not self._conditions(ctx, rule.lhs, rng.randint(1, 3), rng.choice((0, 0, 1, 1, 2)),
                                 int(rng.random() < 0.2), int(rng.random() < 0.3)):
             return False
         if ctx.tokens < 1 or not any(p for p in rule.lhs):
             return False
+        self._fact_address_test(rule)
         fired = ctx.tokens
         for rel, state in rng.sample(self.layer.targets, rng.randint(1, len(self.layer.targets))):
             recursive = rel.name in self.layer.recursive
@@ -147,10 +150,29 @@ class LayerBuilder:
                 rel.size = min(rel.capacity, rel.size + int(fired))
             if recursive:
                 rel.size = rel.capacity
+        self._merge_asserts(rule)
         if rng.random() < 0.25:
             rule.rhs.append(printout(rule.name, list(ctx.visible)))
         rule.rhs.append(count_firing())
         return self._accept(ctx, rule)
+
+    def _fact_address_test(self, rule):
+        """Names the facts of two positive patterns and tests them as
+        distinct (or the same): a self-join on fact identity."""
+        if "fact_address_tests" not in self.p.features or len(self.positives) < 2 \
+                or self.rng.random() > 0.2:
+            return
+        a, b = self.rng.sample(self.positives, 2)
+        rule.lhs[a] = f"?a1 <- {rule.lhs[a]}"
+        rule.lhs[b] = f"?a2 <- {rule.lhs[b]}"
+        op = "neq" if self.rng.random() < 0.8 else "eq"
+        rule.lhs.append(f"(test ({op} ?a1 ?a2))")
+
+    def _merge_asserts(self, rule):
+        plain = [a for a in rule.rhs if a.startswith("(assert ")]
+        if "multi_assert" in self.p.features and len(plain) > 1 and self.rng.random() < 0.5:
+            facts = " ".join(a[len("(assert "):-1] for a in plain)
+            rule.rhs = [a for a in rule.rhs if a not in plain] + [f"(assert {facts})"]
 
     # -- consume ---------------------------------------------------------
     def _fact_pattern(self, ctx, rel, fixed):
@@ -174,7 +196,7 @@ class LayerBuilder:
     def consume_rule(self, single, receipt):
         rng = self.rng
         rel, state = rng.choice(self.layer.consumed)
-        ctx = RuleContext(rng)
+        ctx = RuleContext(rng, self.p.features)
         rule = Rule(self.p.rule_name(), self._salience())
         before = rng.random() < 0.3
         if before and not self._conditions(ctx, rule.lhs, 1, 0, 0, 0):
@@ -197,7 +219,7 @@ class LayerBuilder:
     # -- modify ----------------------------------------------------------
     def modify_rule(self, rel, src, dst):
         rng = self.rng
-        ctx = RuleContext(rng)
+        ctx = RuleContext(rng, self.p.features)
         rule = Rule(self.p.rule_name(), self._salience())
         fact, own, _ = self._fact_pattern(ctx, rel, {"st": src})
         rule.lhs.append(fact)
@@ -215,7 +237,7 @@ class LayerBuilder:
     # -- guarded ---------------------------------------------------------
     def guarded_consumer(self, rel, single):
         rng = self.rng
-        ctx = RuleContext(rng)
+        ctx = RuleContext(rng, self.p.features)
         rule = Rule(self.p.rule_name(), self._salience())
         phase = f"({self.layer.phase} x)"
         fact, own, order = self._fact_pattern(ctx, rel, self.layer.guard)
@@ -238,6 +260,9 @@ class LayerBuilder:
                            ) if rel.ordered else \
             "(" + " ".join([rel.name] + [f"({n} {v})" for n, v in guard.items()]) + ")"
         rule.lhs = [f"?f <- ({self.layer.phase} x)", f"(not {blocker})"]
+        state = guard.get("st")
+        self.p.ledger.read(Key(self.layer.phase), self.L, True)
+        self.p.ledger.read(Key(rel.name, state), self.L, False)
         rule.rhs = ["(retract ?f)"]
         if self.rng.random() < 0.5:
             rule.rhs.append(f'(printout t "{rule.name} done" crlf)')

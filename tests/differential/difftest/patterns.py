@@ -11,6 +11,7 @@ from .predicates import predicate_on
 class RuleContext:
     """What a rule under construction has bound and read so far."""
     rng: object
+    features: frozenset = frozenset()
     visible: dict = field(default_factory=dict)   # outer variables -> Domain
     reads: list = field(default_factory=list)     # (Key, positive)
     tokens: float = 1.0                           # estimate of partial matches
@@ -29,9 +30,21 @@ def _key(relation, constraints):
     return Key(relation.name)
 
 
-def _render(relation, constraints, omit_wild):
+def _collapse_wildcards(rng, texts):
+    """Replaces one run of single-field wildcards (possibly an empty run)
+    by a multifield wildcard: the pattern still matches each fact once."""
+    runs = [(i, j) for i in range(len(texts) + 1) for j in range(i, len(texts) + 1)
+            if all(t == "?" for t in texts[i:j])]
+    i, j = rng.choice(runs)
+    return texts[:i] + ["$?"] + texts[j:]
+
+
+def _render(relation, constraints, omit_wild, rng=None):
     if relation.ordered:
-        return "(" + " ".join([relation.name] + [c.text for c in constraints]) + ")"
+        texts = [c.text for c in constraints]
+        if rng is not None:
+            texts = _collapse_wildcards(rng, texts)
+        return "(" + " ".join([relation.name] + texts) + ")"
     parts = [f"({f.name} {c.text})" for f, c in zip(relation.fields, constraints)
              if not (omit_wild and c.text == "?")]
     return "(" + " ".join([relation.name] + parts) + ")"
@@ -52,7 +65,7 @@ def pattern(ctx, relation, positive=True, fixed=None, forced=None):
         elif forced and f.name in forced:
             c = forced[f.name]
         else:
-            c = field_constraint(rng, f.domain, env, ctx.new_var)
+            c = field_constraint(rng, f.domain, env, ctx.new_var, ctx.features)
         if c.binds:
             env[c.binds] = f.domain
             bound.append(c.binds)
@@ -68,7 +81,9 @@ def pattern(ctx, relation, positive=True, fixed=None, forced=None):
             if c.selective:
                 factor /= f.domain.size
         ctx.tokens *= max(1.0, factor)
-    text = _render(relation, constraints, omit_wild=rng.random() < 0.7)
+    collapse = "multifield_wildcards" in ctx.features and rng.random() < 0.3
+    text = _render(relation, constraints, omit_wild=rng.random() < 0.7,
+                   rng=rng if collapse else None)
     return text, key, bound, selective
 
 
@@ -101,7 +116,10 @@ def negated(ctx, relation):
 
 
 def exists(ctx, relation):
+    """`(exists P)`, or `(not (not P))`, which means the same."""
     text, key, _, _ = pattern(ctx, relation, positive=False)
-    # An `exists` reads positively: a new fact can satisfy it.
+    # It reads positively: a new fact can satisfy it.
     ctx.reads[-1] = (key, True)
+    if "double_negation" in ctx.features and ctx.rng.random() < 0.3:
+        return f"(not (not {text}))", key
     return f"(exists {text})", key

@@ -5,7 +5,10 @@ import random
 from .base import Base, random_relation
 from .layers import Layer, LayerBuilder, later_states
 from .ledger import Key, Ledger
+from .features import ALL
 from .schema import SYM, Field, Relation
+
+ALL_FEATURES = frozenset(ALL)
 
 KINDS = ("derive", "derive", "derive", "consume", "consume", "modify", "guarded", "guarded")
 MAIN = ('(deffunction main ()\n   (reset)\n   (run)\n   (printout t "count " ?*n* crlf)\n'
@@ -13,15 +16,16 @@ MAIN = ('(deffunction main ()\n   (reset)\n   (run)\n   (printout t "count " ?*n
 
 
 class Program:
-    def __init__(self, seed, index=0):
+    def __init__(self, seed, index=0, features=ALL_FEATURES):
         self.seed, self.index = seed, index
+        self.features = features
         self.rng = random.Random(f"{seed}:{index}")
         self.ledger = Ledger()
         self.counters = {}
         self.rules = 0
         self.tokens = 0.0
         self.token_budget = 20000
-        self.base = Base(self.rng, self.name)
+        self.base = Base(self.rng, self.name, features)
         self.relations = self.base.pads + list(self.base.relations)
         for rel in self.relations:
             self.ledger.note_assert(Key(rel.name), 0)
@@ -47,7 +51,8 @@ class Program:
         return [f.domain for r in self.base.relations for f in r.fields if f.name != "st"]
 
     def _new_relation(self, prefix, domains=None):
-        rel = random_relation(self.rng, self.name(prefix), domains or self._domains())
+        rel = random_relation(self.rng, self.name(prefix), self.features,
+                              domains or self._domains())
         self.relations.append(rel)
         return rel
 
@@ -168,5 +173,5 @@ class Program:
         return "\n".join(out) + "\n"
 
 
-def generate(seed, index=0):
-    return Program(seed, index).text()
+def generate(seed, index=0, features=ALL_FEATURES):
+    return Program(seed, index, features).text()

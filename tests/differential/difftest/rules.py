@@ -51,7 +51,7 @@ def assert_action(rng, relation, state, env, arithmetic, loop_var=None):
             loop_var = None
         else:
             values.append(value_for(rng, f.domain, env, arithmetic))
-    return f"(assert {relation.fact(values)})"
+    return f"(assert {relation.fact(values, rng)})"
 
 
 def loop(var, count, body):

@@ -35,6 +35,7 @@ class Domain:
 
 
 SYM = Domain("sym", symbols=SYMBOLS)
+STR = Domain("str", symbols=('"a"', '"b c"', '"any"'))
 STATE = Domain("state", symbols=STATES)
 
 
@@ -50,6 +51,8 @@ def ids(hi):
 class Field:
     name: str      # slot name; for ordered facts the position as text
     domain: Domain
+    default: object = None   # a declared default, as text
+    omissible: bool = False  # asserts may leave it out (default or nil)
 
 
 @dataclass
@@ -79,15 +82,23 @@ class Relation:
         return n
 
     def deftemplate(self):
-        slots = " ".join(f"(slot {f.name})" for f in self.fields)
+        slots = " ".join(f"(slot {f.name} (default {f.default}))" if f.default is not None
+                         else f"(slot {f.name})" for f in self.fields)
         return f"(deftemplate {self.name} {slots})"
 
-    def fact(self, values):
+    def fact(self, values, rng=None):
         """The text of a fact (or an assert argument) with the given field
-        values, already rendered as text, in field order."""
+        values, already rendered as text, in field order. Given rng, slots
+        that may be left out sometimes are, when the value left out is the
+        one they default to."""
         if self.ordered:
             return "(" + " ".join([self.name] + list(values)) + ")"
-        parts = [f"({f.name} {v})" for f, v in zip(self.fields, values)]
+        parts = []
+        for f, v in zip(self.fields, values):
+            default = f.default if f.default is not None else "nil"
+            if rng and f.omissible and v == default and rng.random() < 0.7:
+                continue
+            parts.append(f"({f.name} {v})")
         return "(" + " ".join([self.name] + parts) + ")"
 
 
