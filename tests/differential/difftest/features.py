@@ -6,7 +6,10 @@ Left out always: floats (this engine prints 2.0 as 2.0000, so no listing
 with a float would compare equal), template multislots and multifield
 variables (a spliced multifield changes a fact's arity and so the types the
 generator relies on), `duplicate`, `assert-string`, and the position
-functions, which count from 0 here and from 1 in the peer."""
+functions, which count from 0 here and from 1 in the peer.
+
+Avoided because the peer gets them wrong: a return-value constraint
+`=(...)` after a `$?` in the same pattern (the peer never matches it)."""
 
 ALL = {
     "notvar": "~?x constraints on an earlier variable",

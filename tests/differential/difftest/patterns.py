@@ -32,9 +32,11 @@ def _key(relation, constraints):
 
 def _collapse_wildcards(rng, texts):
     """Replaces one run of single-field wildcards (possibly an empty run)
-    by a multifield wildcard: the pattern still matches each fact once."""
+    by a multifield wildcard: the pattern still matches each fact once.
+    No return-value constraint `=(...)` may follow it: the peer never
+    matches one that comes after a `$?` in its pattern."""
     runs = [(i, j) for i in range(len(texts) + 1) for j in range(i, len(texts) + 1)
-            if all(t == "?" for t in texts[i:j])]
+            if all(t == "?" for t in texts[i:j]) and not any("=(" in t for t in texts[j:])]
     i, j = rng.choice(runs)
     return texts[:i] + ["$?"] + texts[j:]
 

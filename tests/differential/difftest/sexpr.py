@@ -43,12 +43,13 @@ def parse(text):
 
 
 def flat(node):
-    """One line; a constraint's `:` or `=` stays glued to its call."""
+    """One line; a constraint's `:` or `=` stays glued to its call (not a
+    call of the function `=`)."""
     if isinstance(node, str):
         return node
     out = ""
     for i, x in enumerate(node):
-        if i and not (isinstance(x, list) and out.endswith((":", "="))):
+        if i and not (i > 1 and isinstance(x, list) and out.endswith((":", "="))):
             out += " "
         out += flat(x)
     return "(" + out + ")"
