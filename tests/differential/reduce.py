@@ -116,19 +116,32 @@ def droppable(parent, i, grandparent):
     child = parent[i]
     if i == 0 or head in CALLS:
         return False
-    if grandparent and grandparent[0] in ("assert", "deffacts"):
-        return False          # a field of a fact
+    if grandparent and grandparent[0] in ("assert", "deffacts", "deftemplate"):
+        return False          # a field of a fact, a slot's default
     if len(parent) == 2 and all(isinstance(x, str) for x in parent):
         return False          # (slot value), (salience 10), (retract ?f)
     if head == "while":
         return i >= 4
     if head == "if":
-        return i >= 2 and child not in ("then", "else")
+        return i >= 2 and child not in ("then", "else") and len(_branch(parent, i)) > 1
     if head == "printout":
         return i >= 2 and child != "crlf"
     if head in ("defrule", "deftemplate", "deffacts", "deffunction"):
         return i >= 2
     return True
+
+
+def _branch(if_form, i):
+    """The actions of the `then` or `else` branch holding element i."""
+    parts, current = [], []
+    for j, x in enumerate(if_form[2:], 2):
+        if x in ("then", "else"):
+            parts.append(current)
+            current = []
+        else:
+            current.append(j)
+    parts.append(current)
+    return next((p for p in parts if i in p), [])
 
 
 def candidates(forms):

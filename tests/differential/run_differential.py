@@ -51,8 +51,12 @@ def main():
     began = time.time()
     tally = {}
     starts = range(args.first, args.first + args.count, args.batch)
+    done = 0
     with ThreadPoolExecutor(args.jobs) as pool:
         for results in pool.map(lambda s: work(args, s), starts):
+            done += len(results)
+            if done % 10000 < args.batch:
+                print(f"... {done} programs, {time.time() - began:.0f} s", flush=True)
             for number, program, v, peer, ours in results:
                 tally[v] = tally.get(v, 0) + 1
                 if v != compare.SAME:

@@ -72,16 +72,16 @@ class GeneratorTest(unittest.TestCase):
             "fact address test": r"\(test \((n)?eq \?a1 \?a2\)\)",
             "loop in an action": r"\(while \(< \?k",
             "declared default": r"\(default ",
+            "multislot": r"\(m \$\? \?x\d+ \$\?\)",
         }
         for name, shape in shapes.items():
             self.assertRegex(text, shape, name)
 
     def test_a_construct_left_out_does_not_appear(self):
-        chosen = features.parse("multifield_wildcards,double_negation,slot_defaults")
+        chosen = features.parse("multifield_wildcards,multislots,double_negation,slot_defaults")
         text = "".join(generate(7, i, chosen) for i in range(100))
-        self.assertNotIn("$?", text)
-        self.assertNotIn("(not (not", text)
-        self.assertNotIn("(default", text)
+        for construct in ("$?", "(not (not", "(default", "multislot"):
+            self.assertFalse(construct in text, construct)
 
     def test_no_return_value_constraint_follows_a_multifield_wildcard(self):
         for text in SAMPLE:

@@ -1,8 +1,8 @@
 """The facts a program starts from: padding relations asserted first (so
 fact ids and the order of facts in memories vary), base relations filled
 by loops in the start rule, and literal facts in a deffacts."""
-from .schema import STR, SYM, SYMBOLS, STATE, Domain, Field, Relation, TEMPLATE_SLOTS, ids, \
-    small_ints
+from .schema import MULTI, MULTI_REPEATING, STR, SYM, SYMBOLS, STATE, Domain, Field, Relation, TEMPLATE_SLOTS, \
+    ids, small_ints
 
 SYM_NIL = Domain("symnil", symbols=SYMBOLS + ("nil",))
 
@@ -42,15 +42,22 @@ def random_relation(rng, name, features, domains=None, allow_state=True):
     if rng.random() < 0.35:
         return Relation(name, True, [Field(str(i), draw()) for i in range(n)])
     with_state = allow_state and rng.random() < 0.4
-    names = [s for s in TEMPLATE_SLOTS if s != "st"]
+    names = [s for s in TEMPLATE_SLOTS if s != "st" and (s != "m" or "multislots" in features)]
     chosen = set(rng.sample(names, n)) | ({"st"} if with_state else set())
-    fields = [Field(s, STATE) if s == "st" else with_default(rng, Field(s, draw()), features)
+
+    multi = MULTI_REPEATING if "repeated_matches" in features else MULTI
+
+    def domain(s):
+        return STATE if s == "st" else multi if s == "m" else draw()
+    fields = [Field(s, domain(s)) if s == "st" else with_default(rng, Field(s, domain(s)), features)
               for s in TEMPLATE_SLOTS if s in chosen]
     return Relation(name, False, fields, with_state=with_state)
 
 
 def loop_value(rng, f):
     d = f.domain
+    if d.multi:
+        return rng.choice(d.values())
     if d.name == "id":
         return "?i"
     if d is STATE:

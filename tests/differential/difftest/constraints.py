@@ -9,8 +9,10 @@ from .predicates import int_expr, predicate_on
 class Constraint:
     text: str
     binds: str = None       # the variable this constraint binds, if any
+    wild: bool = False      # matches anything: a template may leave it out
     selective: bool = False  # narrows the field to about one value
     constant: object = None  # the literal it requires, when it is just one
+    bound_domain: object = None  # the domain of what it binds, if not the field's
 
 
 def literal_values(rng, domain, n):
@@ -18,11 +20,48 @@ def literal_values(rng, domain, n):
     return rng.sample(values, min(n, len(values)))
 
 
-def field_constraint(rng, domain, env, new_var, features):
+def multi_constraint(rng, domain, env, new_var, single):
+    """A constraint for a multislot. Several of them match one fact in more
+    than one way (a floating `$? ?x $?`); with `single` the ones that would
+    bind a different value in each way are left out. A variable bound to
+    the whole multifield is named ?x in env and in calls, $?x in patterns."""
+    from .schema import SYM
+    multis = [v for v, d in env.items() if d.kind == "multi"]
+    atoms = [v for v, d in env.items() if d.kind == "atom"]
+    sym = rng.choice(domain.symbols)
+    forms = ["any", "one", "contains", "starts", "first", "last", "bind", "literal"]
+    forms += ["join"] * 2 if multis else []
+    forms += ["contains_var"] if atoms else []
+    forms += [] if single else ["floating"]
+    form = rng.choice(forms)
+    if form == "any":
+        return Constraint("$?", wild=True)
+    if form == "one":
+        return Constraint("?")
+    if form == "contains":
+        return Constraint(f"$? {sym} $?")
+    if form == "starts":
+        return Constraint(f"{sym} $?")
+    if form == "literal":
+        return Constraint(rng.choice(domain.values()), selective=True)
+    if form == "join":
+        return Constraint("$" + rng.choice(multis), selective=True)
+    if form == "contains_var":
+        return Constraint(f"$? {rng.choice(atoms)} $?")
+    v = new_var()
+    if form == "bind":
+        return Constraint("$" + v, binds=v, bound_domain=domain)
+    text = {"first": f"{v} $?", "last": f"$? {v}", "floating": f"$? {v} $?"}[form]
+    return Constraint(text, binds=v, bound_domain=SYM)
+
+
+def field_constraint(rng, domain, env, new_var, features, single=False):
     """A constraint for a field of `domain`; env maps the variables visible
     here to their domains; new_var() names a fresh variable."""
-    same = [v for v, d in env.items() if d.is_int == domain.is_int]
-    ints = [v for v, d in env.items() if d.is_int]
+    if domain.multi:
+        return multi_constraint(rng, domain, env, new_var, single)
+    same = [v for v, d in env.items() if d.kind == domain.kind]
+    ints = [v for v, d in env.items() if d.kind == "int"]
     forms = ["wild", "const", "var", "var", "notconst", "or", "var_not", "var_or", "var_pred"]
     if same:
         forms += ["join", "join", "join", "join_pred"]
@@ -34,7 +73,7 @@ def field_constraint(rng, domain, env, new_var, features):
         forms += ["retval", "var_retval"]
     form = rng.choice(forms)
     if form == "wild":
-        return Constraint("?")
+        return Constraint("?", wild=True)
     if form == "const":
         c = rng.choice(domain.values())
         return Constraint(str(c), selective=True, constant=c)

@@ -180,12 +180,14 @@ class LayerBuilder:
         field, returned as `order` (field, variable) for an ordering
         negation."""
         forced, order = {}, None
-        ints = [f for f in rel.fields if f.domain.is_int and not (fixed and f.name in fixed)]
+        ints = [f for f in rel.fields if f.domain.kind == "int" and not (fixed and f.name in fixed)]
         if ints and self.rng.random() < 0.5:
             f = self.rng.choice(ints)
             order = (f.name, ctx.new_var())
             forced[f.name] = Constraint(order[1], binds=order[1])
+        ctx.single = True
         text, _, bound, _ = pattern(ctx, rel, fixed=fixed, forced=forced)
+        ctx.single = False
         return f"?f <- {text}", {v: ctx.visible[v] for v in bound}, order
 
     def _ordering(self, ctx, lhs, rel, order, fixed):

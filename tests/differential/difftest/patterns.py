@@ -16,6 +16,7 @@ class RuleContext:
     reads: list = field(default_factory=list)     # (Key, positive)
     tokens: float = 1.0                           # estimate of partial matches
     counter: int = 0
+    single: bool = False   # building a `?f <-` pattern: one way to match a fact
 
     def new_var(self):
         self.counter += 1
@@ -48,7 +49,7 @@ def _render(relation, constraints, omit_wild, rng=None):
             texts = _collapse_wildcards(rng, texts)
         return "(" + " ".join([relation.name] + texts) + ")"
     parts = [f"({f.name} {c.text})" for f, c in zip(relation.fields, constraints)
-             if not (omit_wild and c.text == "?")]
+             if not (omit_wild and c.wild)]
     return "(" + " ".join([relation.name] + parts) + ")"
 
 
@@ -67,9 +68,9 @@ def pattern(ctx, relation, positive=True, fixed=None, forced=None):
         elif forced and f.name in forced:
             c = forced[f.name]
         else:
-            c = field_constraint(rng, f.domain, env, ctx.new_var, ctx.features)
+            c = field_constraint(rng, f.domain, env, ctx.new_var, ctx.features, ctx.single)
         if c.binds:
-            env[c.binds] = f.domain
+            env[c.binds] = c.bound_domain or f.domain
             bound.append(c.binds)
         constraints.append(c)
     selective = sum(1 for c, f in zip(constraints, relation.fields) if c.selective)

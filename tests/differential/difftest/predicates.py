@@ -63,7 +63,10 @@ def sym_predicate(rng, subject, sym_vars, domain):
 def predicate_on(rng, subject, domain, env):
     """A predicate on `subject` (a variable of `domain`), drawing other
     variables of the same type from env (name -> Domain)."""
-    same = [v for v, d in env.items() if d.is_int == domain.is_int and v != subject]
+    same = [v for v, d in env.items() if d.kind == domain.kind and v != subject]
+    if domain.multi:
+        op = rng.choice((">", "=", "<", "<>"))
+        return f"({op} (length$ {subject}) {rng.randint(0, 3)})"
     if domain.is_int:
         return int_predicate(rng, subject, same, domain)
     return sym_predicate(rng, subject, same, domain)

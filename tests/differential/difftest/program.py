@@ -48,7 +48,8 @@ class Program:
         return list(self.relations)
 
     def _domains(self):
-        return [f.domain for r in self.base.relations for f in r.fields if f.name != "st"]
+        return [f.domain for r in self.base.relations for f in r.fields
+                if f.name not in ("st", "m")]
 
     def _new_relation(self, prefix, domains=None):
         rel = random_relation(self.rng, self.name(prefix), self.features,

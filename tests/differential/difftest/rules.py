@@ -31,13 +31,14 @@ def count_firing():
 def value_for(rng, domain, env, arithmetic):
     """A value for a field of `domain` in an action: a variable of env of the
     same type, a literal, or (when allowed) arithmetic on integer ones."""
-    same = [v for v, d in env.items() if d.is_int == domain.is_int]
-    ints = [v for v, d in env.items() if d.is_int]
+    same = [v for v, d in env.items() if d.kind == domain.kind]
+    ints = [v for v, d in env.items() if d.kind == "int"]
     roll = rng.random()
     if domain.is_int and arithmetic and ints and roll < 0.25:
         return int_expr(rng, ints, domain)
     if same and roll < 0.8:
-        return rng.choice(same)
+        v = rng.choice(same)
+        return "$" + v if domain.multi else v
     return str(rng.choice(domain.values()))
 
 

@@ -21,21 +21,37 @@ class Domain:
     lo: int = 0
     hi: int = 0
     symbols: tuple = ()
+    multi: bool = False      # a multislot: values are lists of the symbols
+    lists: tuple = ()        # a multislot's values
 
     @property
     def is_int(self):
         return not self.symbols
 
     @property
+    def kind(self):
+        """What a variable bound to the field holds: "int", "atom" (a
+        symbol or string) or "multi" (a multifield)."""
+        return "multi" if self.multi else "int" if self.is_int else "atom"
+
+    @property
     def size(self):
         return len(self.symbols) if self.symbols else self.hi - self.lo + 1
 
     def values(self):
+        if self.multi:
+            return list(self.lists)
         return list(self.symbols) if self.symbols else list(range(self.lo, self.hi + 1))
 
 
 SYM = Domain("sym", symbols=SYMBOLS)
 STR = Domain("str", symbols=('"a"', '"b c"', '"any"'))
+# Never empty: this engine lists an empty multislot differently. With a
+# repeated element, `$? c $?` matches (c c) in two ways.
+MULTI = Domain("multi", symbols=("a", "b", "c"), multi=True,
+               lists=("a", "b", "a b", "b a", "a b c", "c a"))
+MULTI_REPEATING = Domain("multirep", symbols=("a", "b", "c"), multi=True,
+                         lists=("a", "b", "a b", "b a", "a b c", "c c", "b b a"))
 STATE = Domain("state", symbols=STATES)
 
 
@@ -82,8 +98,12 @@ class Relation:
         return n
 
     def deftemplate(self):
-        slots = " ".join(f"(slot {f.name} (default {f.default}))" if f.default is not None
-                         else f"(slot {f.name})" for f in self.fields)
+        def slot(f):
+            kind = "multislot" if f.domain.multi else "slot"
+            if f.default is not None:
+                return f"({kind} {f.name} (default {f.default}))"
+            return f"({kind} {f.name})"
+        slots = " ".join(slot(f) for f in self.fields)
         return f"(deftemplate {self.name} {slots})"
 
     def fact(self, values, rng=None):
@@ -102,7 +122,7 @@ class Relation:
         return "(" + " ".join([self.name] + parts) + ")"
 
 
-TEMPLATE_SLOTS = ("id", "k", "st", "v", "w")
+TEMPLATE_SLOTS = ("id", "k", "m", "st", "v", "w")
 
 
 def literal(value):
