@@ -10,6 +10,7 @@ engine still exits as the original did.
   reduce.py PROGRAM.clp [-o OUT.clp] [--timeout SECONDS]"""
 import argparse
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -19,12 +20,19 @@ from difftest.errors import peer_failed  # noqa: E402
 from difftest.normalise import normalise  # noqa: E402
 from difftest.sexpr import parse, render  # noqa: E402
 
+# Shapes of differences already reported: a reduction must not drift into
+# one of them unless the program had it from the start.
+KNOWN = [r"\$\?\s+(\?\w+\s+)?\$\?",  # one fact matched in several ways, joined
+         r"\bthen\s+else\b",         # an if with an empty then branch
+         r"\bthen\s*\)"]
+
 STRATEGIES = ["(set-strategy depth)", "(set-strategy breadth)", "(set-strategy random) (seed 5)"]
 
 
 class Oracle:
-    def __init__(self, timeout):
+    def __init__(self, timeout, original=""):
         self.timeout = timeout
+        self.avoid = [re.compile(k) for k in KNOWN if not re.search(k, original)]
         self.seen = {}
         self.our_status = None
         self.tries = 0
@@ -36,6 +44,8 @@ class Oracle:
         return self.seen[text]
 
     def _differs(self, text):
+        if any(k.search(text) for k in self.avoid):
+            return False
         peers = []
         for strategy in STRATEGIES:
             out = run_text("peer", single_text(strategy + "\n" + text), self.timeout)
@@ -223,7 +233,7 @@ def main():
     ap.add_argument("--timeout", type=float, default=20)
     args = ap.parse_args()
     text = render(parse(open(args.program).read()))
-    oracle = Oracle(args.timeout)
+    oracle = Oracle(args.timeout, text)
     if not oracle.differs(text):
         sys.exit("the program does not differ (or the peer rejects it, or it is order-dependent)")
     oracle.our_status = run_text("ours", single_text(text), args.timeout).status

@@ -45,7 +45,7 @@ def random_relation(rng, name, features, domains=None, allow_state=True):
     names = [s for s in TEMPLATE_SLOTS if s != "st" and (s != "m" or "multislots" in features)]
     chosen = set(rng.sample(names, n)) | ({"st"} if with_state else set())
 
-    multi = MULTI_REPEATING if "repeated_matches" in features else MULTI
+    multi = MULTI_REPEATING if "several_ways" in features else MULTI
 
     def domain(s):
         return STATE if s == "st" else multi if s == "m" else draw()

@@ -20,7 +20,7 @@ def literal_values(rng, domain, n):
     return rng.sample(values, min(n, len(values)))
 
 
-def multi_constraint(rng, domain, env, new_var, single):
+def multi_constraint(rng, domain, env, new_var, single, features):
     """A constraint for a multislot. Several of them match one fact in more
     than one way (a floating `$? ?x $?`); with `single` the ones that would
     bind a different value in each way are left out. A variable bound to
@@ -32,7 +32,7 @@ def multi_constraint(rng, domain, env, new_var, single):
     forms = ["any", "one", "contains", "starts", "first", "last", "bind", "literal"]
     forms += ["join"] * 2 if multis else []
     forms += ["contains_var"] if atoms else []
-    forms += [] if single else ["floating"]
+    forms += [] if single or "several_ways" not in features else ["floating"]
     form = rng.choice(forms)
     if form == "any":
         return Constraint("$?", wild=True)
@@ -59,7 +59,7 @@ def field_constraint(rng, domain, env, new_var, features, single=False):
     """A constraint for a field of `domain`; env maps the variables visible
     here to their domains; new_var() names a fresh variable."""
     if domain.multi:
-        return multi_constraint(rng, domain, env, new_var, single)
+        return multi_constraint(rng, domain, env, new_var, single, features)
     same = [v for v, d in env.items() if d.kind == domain.kind]
     ints = [v for v, d in env.items() if d.kind == "int"]
     forms = ["wild", "const", "var", "var", "notconst", "or", "var_not", "var_or", "var_pred"]

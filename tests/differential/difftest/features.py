@@ -21,8 +21,8 @@ ALL = {
     "nil_defaults": "symbol slots without a default left out of asserts (nil)",
     "multi_assert": "several facts in one assert call",
     "multislots": "template multislots matched with $?, $?x and floating ?x",
-    "repeated_matches": "multislot values with a repeated element, which `$? c $?` "
-                        "matches in several ways with the same bindings",
+    "several_ways": "patterns that match one fact in several ways: a floating "
+                    "`$? ?x $?`, and values with a repeated element for `$? c $?`",
 }
 
 
