@@ -3,6 +3,20 @@ and integer expressions. Only integer variables meet numeric comparisons
 and arithmetic, so no call can fail on a symbol."""
 
 INT_COMPARISONS = ("<", ">", "<=", ">=", "=", "<>", "eq", "neq")
+
+# Deffunctions every program defines when the feature "functions" is on:
+# arithmetic, a nested if, bounded recursion and a predicate, called from
+# constraints, tests and actions.
+DEFFUNCTIONS = """(defglobal ?*limit* = 5)
+(deffunction twice-plus (?a ?b) (+ (* 2 ?a) ?b))
+(deffunction clamp (?a) (if (< ?a 0) then 0 else (if (> ?a 9) then 9 else ?a)))
+(deffunction depth (?n) (if (<= ?n 0) then 0 else (+ 1 (depth (- ?n 1)))))
+(deffunction small (?a) (< ?a ?*limit*))"""
+
+
+def _calls(rng):
+    # The generator's random source carries the program's features.
+    return "functions" in getattr(rng, "features", ())
 SYM_COMPARISONS = ("eq", "neq")
 
 
@@ -19,7 +33,13 @@ def sym_const(rng, domain):
 def int_expr(rng, int_vars, domain):
     """An integer expression over bound integer variables (at least one)."""
     x = rng.choice(int_vars)
-    form = rng.randrange(5)
+    form = rng.randrange(8 if _calls(rng) else 5)
+    if form == 5:
+        return f"(twice-plus {x} {rng.randint(-1, 2)})"
+    if form == 6:
+        return f"(clamp {x})"
+    if form == 7:
+        return f"(depth (clamp {x}))"
     if form == 0:
         return f"(+ {x} {rng.randint(-2, 3)})"
     if form == 1:
@@ -33,7 +53,11 @@ def int_expr(rng, int_vars, domain):
 def int_predicate(rng, subject, int_vars, domain):
     """A test on the integer `subject` against constants or other integer
     variables (int_vars, not containing subject)."""
-    form = rng.randrange(6)
+    form = rng.randrange(8 if _calls(rng) else 6)
+    if form == 6:
+        return f"(small {subject})"
+    if form == 7:
+        return f"({rng.choice(INT_COMPARISONS[:6])} {subject} ?*limit*)"
     if form <= 1 or not int_vars:
         op = rng.choice(INT_COMPARISONS)
         return f"({op} {subject} {int_const(rng, domain)})"

@@ -6,6 +6,7 @@ from .base import Base, random_relation
 from .layers import Layer, LayerBuilder, later_states
 from .ledger import Key, Ledger
 from .features import ALL
+from .predicates import DEFFUNCTIONS
 from .schema import SYM, Field, Relation
 
 ALL_FEATURES = frozenset(ALL)
@@ -20,6 +21,7 @@ class Program:
         self.seed, self.index = seed, index
         self.features = features
         self.rng = random.Random(f"{seed}:{index}")
+        self.rng.features = features
         self.ledger = Ledger()
         self.counters = {}
         self.rules = 0
@@ -164,6 +166,8 @@ class Program:
     def text(self):
         out = [f"; differential program, seed {self.seed}, number {self.index}",
                "(defglobal ?*n* = 0)"]
+        if "functions" in self.features:
+            out.append(DEFFUNCTIONS)
         out += [r.deftemplate() for r in self.relations if not r.ordered]
         out.append("(deffacts base\n   " + "\n   ".join(self.base.deffacts) + ")")
         out.append(self.base.start_rule(self.phases))
