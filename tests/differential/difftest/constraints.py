@@ -31,7 +31,7 @@ def multi_constraint(rng, domain, env, new_var, single, features):
     sym = rng.choice(domain.symbols)
     forms = ["any", "one", "contains", "starts", "first", "last", "bind", "literal"]
     forms += ["join"] * 2 if multis else []
-    forms += ["contains_var"] if atoms else []
+    forms += ["contains_var"] if atoms and "compare_after_wildcard" in features else []
     forms += [] if single or "several_ways" not in features else ["floating"]
     form = rng.choice(forms)
     if form == "any":

@@ -20,6 +20,8 @@ ALL = {
     "slot_defaults": "slots with a declared default left out of asserts",
     "nil_defaults": "symbol slots without a default left out of asserts (nil)",
     "multi_assert": "several facts in one assert call",
+    "compare_after_wildcard": "earlier variables compared after a $? (their place "
+                              "varies from fact to fact)",
     "functions": "deffunctions (recursive too) and a global in constraints, tests, actions",
     "multislots": "template multislots matched with $?, $?x and floating ?x",
     "several_ways": "patterns that match one fact in several ways: a floating "

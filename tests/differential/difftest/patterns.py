@@ -31,22 +31,23 @@ def _key(relation, constraints):
     return Key(relation.name)
 
 
-def _collapse_wildcards(rng, texts):
+def _collapse_wildcards(rng, texts, features):
     """Replaces one run of single-field wildcards (possibly an empty run)
     by a multifield wildcard: the pattern still matches each fact once.
     No return-value constraint `=(...)` may follow it: the peer never
     matches one that comes after a `$?` in its pattern."""
     runs = [(i, j) for i in range(len(texts) + 1) for j in range(i, len(texts) + 1)
-            if all(t == "?" for t in texts[i:j]) and not any("=(" in t for t in texts[j:])]
+            if all(t == "?" for t in texts[i:j]) and not any("=(" in t for t in texts[j:])
+            and ("compare_after_wildcard" in features or not any("?x" in t for t in texts[j:]))]
     i, j = rng.choice(runs)
     return texts[:i] + ["$?"] + texts[j:]
 
 
-def _render(relation, constraints, omit_wild, rng=None):
+def _render(relation, constraints, omit_wild, rng=None, features=()):
     if relation.ordered:
         texts = [c.text for c in constraints]
         if rng is not None:
-            texts = _collapse_wildcards(rng, texts)
+            texts = _collapse_wildcards(rng, texts, features)
         return "(" + " ".join([relation.name] + texts) + ")"
     parts = [f"({f.name} {c.text})" for f, c in zip(relation.fields, constraints)
              if not (omit_wild and c.wild)]
@@ -86,7 +87,7 @@ def pattern(ctx, relation, positive=True, fixed=None, forced=None):
         ctx.tokens *= max(1.0, factor)
     collapse = "multifield_wildcards" in ctx.features and rng.random() < 0.3
     text = _render(relation, constraints, omit_wild=rng.random() < 0.7,
-                   rng=rng if collapse else None)
+                   rng=rng if collapse else None, features=ctx.features)
     return text, key, bound, selective
 
 
