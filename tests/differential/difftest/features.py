@@ -22,6 +22,7 @@ ALL = {
     "multi_assert": "several facts in one assert call",
     "compare_after_wildcard": "earlier variables compared after a $? (their place "
                               "varies from fact to fact)",
+    "shared_patterns": "rules starting with the same pattern word for word",
     "functions": "deffunctions (recursive too) and a global in constraints, tests, actions",
     "multislots": "template multislots matched with $?, $?x and floating ?x",
     "several_ways": "patterns that match one fact in several ways: a floating "

@@ -81,6 +81,12 @@ class LayerBuilder:
         return [r for r in rels if not self._asserted(r)]
 
     # -- building one rule ---------------------------------------------
+    def _context(self):
+        ctx = RuleContext(self.rng, self.p.features)
+        if "shared_patterns" in self.p.features:
+            ctx.shared = self.p.shared
+        return ctx
+
     def _salience(self):
         return self.layer.salience + self.rng.choice((0, 0, 1, 2, 3, 5))
 
@@ -130,7 +136,7 @@ class LayerBuilder:
     # -- derive ----------------------------------------------------------
     def derive_rule(self):
         rng = self.rng
-        ctx = RuleContext(rng, self.p.features)
+        ctx = self._context()
         rule = Rule(self.p.rule_name(), self._salience())
         if not self._conditions(ctx, rule.lhs, rng.randint(1, 3), rng.choice((0, 0, 1, 1, 2)),
                                 int(rng.random() < 0.2), int(rng.random() < 0.3)):
@@ -198,7 +204,7 @@ class LayerBuilder:
     def consume_rule(self, single, receipt):
         rng = self.rng
         rel, state = rng.choice(self.layer.consumed)
-        ctx = RuleContext(rng, self.p.features)
+        ctx = self._context()
         rule = Rule(self.p.rule_name(), self._salience())
         before = rng.random() < 0.3
         if before and not self._conditions(ctx, rule.lhs, 1, 0, 0, 0):
@@ -221,7 +227,7 @@ class LayerBuilder:
     # -- modify ----------------------------------------------------------
     def modify_rule(self, rel, src, dst):
         rng = self.rng
-        ctx = RuleContext(rng, self.p.features)
+        ctx = self._context()
         rule = Rule(self.p.rule_name(), self._salience())
         fact, own, _ = self._fact_pattern(ctx, rel, {"st": src})
         rule.lhs.append(fact)
@@ -239,7 +245,7 @@ class LayerBuilder:
     # -- guarded ---------------------------------------------------------
     def guarded_consumer(self, rel, single):
         rng = self.rng
-        ctx = RuleContext(rng, self.p.features)
+        ctx = self._context()
         rule = Rule(self.p.rule_name(), self._salience())
         phase = f"({self.layer.phase} x)"
         fact, own, order = self._fact_pattern(ctx, rel, self.layer.guard)

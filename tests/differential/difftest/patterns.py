@@ -1,5 +1,6 @@
 """Patterns and conditional elements of one rule, with the variables they
 bind and the keys they read."""
+import re
 from dataclasses import dataclass, field
 
 from .constraints import Constraint, field_constraint
@@ -17,6 +18,7 @@ class RuleContext:
     tokens: float = 1.0                           # estimate of partial matches
     counter: int = 0
     single: bool = False   # building a `?f <-` pattern: one way to match a fact
+    shared: dict = None    # relation -> first patterns of earlier rules, to reuse
 
     def new_var(self):
         self.counter += 1
@@ -61,6 +63,10 @@ def pattern(ctx, relation, positive=True, fixed=None, forced=None):
     Constraints to use. Returns the text, the key read, and the variables
     bound."""
     rng = ctx.rng
+    first = positive and not ctx.visible and not fixed and not forced
+    if first and ctx.shared is not None and ctx.shared.get(relation.name) \
+            and rng.random() < 0.4:
+        return _reuse(ctx, rng.choice(ctx.shared[relation.name]))
     env = dict(ctx.visible)
     constraints, bound = [], []
     for f in relation.fields:
@@ -88,7 +94,23 @@ def pattern(ctx, relation, positive=True, fixed=None, forced=None):
     collapse = "multifield_wildcards" in ctx.features and rng.random() < 0.3
     text = _render(relation, constraints, omit_wild=rng.random() < 0.7,
                    rng=rng if collapse else None, features=ctx.features)
+    if first and ctx.shared is not None:
+        ctx.shared.setdefault(relation.name, []).append(
+            (text, key, {v: env[v] for v in bound}, ctx.tokens))
     return text, key, bound, selective
+
+
+def _reuse(ctx, entry):
+    """The first pattern of an earlier rule, word for word, as this rule's
+    first binding pattern: rules then share its memories in the network
+    and join below it on different slots."""
+    text, key, variables, tokens = entry
+    ctx.reads.append((key, True))
+    ctx.visible.update(variables)
+    ctx.tokens *= tokens
+    numbers = [int(n) for n in re.findall(r"\?x(\d+)", text)]
+    ctx.counter = max([ctx.counter] + numbers)
+    return text, key, list(variables), 0
 
 
 def ordering_negation(ctx, relation, field_name, var, fixed):

@@ -32,6 +32,7 @@ class Program:
         for rel in self.relations:
             self.ledger.note_assert(Key(rel.name), 0)
         self.phases = []
+        self.shared = {}
         self.layers = []
         for i in range(1, self.rng.randint(1, 5) + 1):
             layer = Layer(i, self.rng.choice(KINDS), 1000 - 100 * i)
