@@ -63,7 +63,9 @@ def pattern(ctx, relation, positive=True, fixed=None, forced=None):
     Constraints to use. Returns the text, the key read, and the variables
     bound."""
     rng = ctx.rng
-    first = positive and not ctx.visible and not fixed and not forced
+    # Only before any variable is named: an earlier `not` may have used the
+    # names the reused text binds.
+    first = positive and ctx.counter == 0 and not fixed and not forced
     if first and ctx.shared is not None and ctx.shared.get(relation.name) \
             and rng.random() < 0.4:
         return _reuse(ctx, rng.choice(ctx.shared[relation.name]))

@@ -21,8 +21,13 @@ def tokens(text):
             yield text[i:j + 1]
             i = j + 1
         else:
+            # An atom runs on through strings inside it: ?x&"a"|"b c".
             j = i
-            while j < n and text[j] not in ' \t\r\n()";':
+            while j < n and text[j] not in ' \t\r\n();':
+                if text[j] == '"':
+                    j += 1
+                    while j < n and text[j] != '"':
+                        j += 2 if text[j] == "\\" else 1
                 j += 1
             yield text[i:j]
             i = j
