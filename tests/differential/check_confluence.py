@@ -24,9 +24,15 @@ STRATEGIES = ["(set-strategy depth)", "(set-strategy breadth)",
               "(set-strategy lex)"]
 
 
-def outputs(programs, strategy):
-    text = batch_text([(n, f"{strategy}\n{t}") for n, t in programs])
-    return split_output(run_text("peer", text, 120).text)
+def outputs(programs, strategy, batch=200):
+    """Program number -> output under `strategy`, one peer process per
+    batch of programs."""
+    out = {}
+    for i in range(0, len(programs), batch):
+        part = programs[i:i + batch]
+        text = batch_text([(n, f"{strategy}\n{t}") for n, t in part])
+        out.update(split_output(run_text("peer", text, 120).text))
+    return out
 
 
 def main():
