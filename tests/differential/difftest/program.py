@@ -34,7 +34,7 @@ class Program:
         self.phases = []
         self.shared = {}
         self.layers = []
-        for i in range(1, self.rng.randint(1, 5) + 1):
+        for i in range(1, self.rng.choice((1, 2, 3, 4, 5, 6, 7)) + 1):
             layer = Layer(i, self.rng.choice(KINDS), 1000 - 100 * i)
             if getattr(self, "_" + layer.kind)(layer):
                 self.layers.append(layer)
@@ -77,7 +77,7 @@ class Program:
             if rel.capacity <= 300 and rng.random() < 0.3:
                 layer.recursive.add(rel.name)
         builder = LayerBuilder(self, layer)
-        for _ in range(rng.randint(1, 4)):
+        for _ in range(rng.choice((1, 2, 3, 4, 5))):
             builder._try(builder.derive_rule)
         return bool(layer.rules)
 
