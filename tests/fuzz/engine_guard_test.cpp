@@ -14,6 +14,7 @@
 #include "fuzz/function_wrap.h"
 #include "reader/string_stream.h"
 #include "shell/console.h"
+#include "shell/console_capture.h"
 #include "values/exceptions.h"
 
 namespace vettora::fuzz {
@@ -21,17 +22,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class TCapture : public IConsoleOutput {
- public:
-  void Write(std::string_view text) override { Text += text; }
-  void WriteError(std::string_view message) override {
-    Text += "!";
-    Text += message;
-    Text += "\n";
-  }
-  void Flush() override {}
-  std::string Text;
-};
+using TCapture = testing::TConsoleCapture;
 
 struct GuardedConsole : ::testing::Test {
   TEngineGuard Guard;

@@ -2,6 +2,7 @@
 // echoed, how errors are reported and skipped, where input comes from, and
 // how `exit` ends everything.
 #include "shell/console.h"
+#include "shell/console_capture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +12,7 @@
 namespace vettora {
 namespace {
 
-// Output and error lines in one text, error lines marked with "!".
-class TCapture : public IConsoleOutput {
- public:
-  void Write(std::string_view text) override { Text += text; }
-  void WriteError(std::string_view message) override {
-    Text += "!";
-    Text += message;
-    Text += "\n";
-  }
-  void Flush() override { ++Flushes; }
-  std::string Text;
-  int Flushes = 0;
-};
+using TCapture = testing::TConsoleCapture;
 
 struct ConsoleTest : ::testing::Test {
   explicit ConsoleTest(const std::string& input = std::string()) : Input(input) {}

@@ -10,21 +10,12 @@
 
 #include "reader/string_stream.h"
 #include "shell/console.h"
+#include "shell/console_capture.h"
 
 namespace vettora {
 namespace {
 
-class TCapture : public IConsoleOutput {
- public:
-  void Write(std::string_view text) override { Text += text; }
-  void WriteError(std::string_view message) override {
-    Text += "!";
-    Text += message;
-    Text += "\n";
-  }
-  void Flush() override {}
-  std::string Text;
-};
+using TCapture = testing::TConsoleCapture;
 
 struct NestingTest : ::testing::Test {
   TCapture Out;
