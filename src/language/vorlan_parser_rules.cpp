@@ -124,7 +124,11 @@ void TIEVorlanParser::ParseRulePatterns(TRule& rule, TVariableList& variables) {
       PushBack(token);
       return;
     }
+    TVariableList before = variables;
     std::unique_ptr<TIEPattern> pattern = ParsePattern(0, variables);
+    // Variables first met under a `not` or an `exists` are local to it: a
+    // later use of the name is a variable of its own, of its own kind.
+    if (pattern->NegatedCount() > 0) variables = std::move(before);
     if (!bound.empty()) {
       if (pattern->NegatedCount() > 0 || pattern->IsTest())
         Fail(kWherePatterns, kCannotBindNotTest);

@@ -113,6 +113,10 @@ bool TIEToken::Equals(const TIEToken& other) const {
     if (a == b) return true;
     if (a->FHash != b->FHash || a->FStrength != b->FStrength) return false;
     if (bool(a->FFact) != bool(b->FFact) || a->LastFactId() != b->LastFactId()) return false;
+    // A fact is one object wherever it goes, but a pattern that splits a
+    // multislot passes one copy per way of splitting it: copies of one fact
+    // are equal only if they split it alike.
+    if (a->FFact != b->FFact && a->FFact && !a->FFact->Equals(*b->FFact)) return false;
     if (!a->FParent || a->FParent == b->FParent) return true;
     if (!b->FParent) return false;
     a = a->FParent.Get();

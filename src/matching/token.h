@@ -71,9 +71,10 @@ class TIEToken : public TCounted {
   // positions past the end answer the last fact, negative ones none.
   [[nodiscard]] const IFact& FactAt(int32_t i) const;
 
-  // The same object; or equal hashes, last fact IDs and strengths, and then
-  // no parent here, the same parent, or equal parents (a parent only on
-  // this side is never equal).
+  // The same object; or equal hashes, last fact IDs and strengths, the
+  // same last fact or equal ones (the copies a multislot split passes on),
+  // and then no parent here, the same parent, or equal parents (a parent
+  // only on this side is never equal).
   [[nodiscard]] bool Equals(const TIEToken& other) const;
 
   // "taAdd cnt=2 negcnt=0", then CR LF and the fact text of each fact from

@@ -68,6 +68,26 @@ TEST_F(TTokenTest, EqualityIgnoresTagsButNotStrength) {
   EXPECT_FALSE(withInitial->Equals(*single));
 }
 
+TEST_F(TTokenTest, CopiesOfOneFactAreEqualOnlyWithEqualValues) {
+  // A multislot split passes one copy of the fact per way of splitting it;
+  // each way is a token of its own, and a removal's copy finds its way.
+  IFact original = F(4);
+  IFact way1 = original->Clone();
+  IFact way2 = original->Clone();
+  IFact again = original->Clone();
+  way1->StoreValueAt(0, MakeAtom("first"));
+  way2->StoreValueAt(0, MakeAtom("second"));
+  again->StoreValueAt(0, MakeAtom("first"));
+  IReteToken a = MakeRef<TIEToken>(taAdd, way1);
+  EXPECT_FALSE(a->Equals(*MakeRef<TIEToken>(taAdd, way2)));
+  EXPECT_TRUE(a->Equals(*MakeRef<TIEToken>(taRemove, again)));
+  // Deeper in a chain as well.
+  IReteToken head = MakeRef<TIEToken>(taAdd, F(1));
+  EXPECT_FALSE(
+      TIEToken::Extend(a, F(2))->Equals(*TIEToken::Extend(MakeRef<TIEToken>(taAdd, way2), F(2))));
+  EXPECT_TRUE(TIEToken::Extend(head, way1)->Equals(*TIEToken::Extend(head, again)));
+}
+
 TEST_F(TTokenTest, SettersGuardTheirValues) {
   IReteToken t = MakeRef<TIEToken>(taAdd, F(1));
   t->SetStrength(-0.5f);

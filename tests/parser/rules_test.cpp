@@ -132,6 +132,16 @@ TEST_F(RuleParserTest, VariablesKeepTheKindOfTheirFirstUse) {
   EXPECT_EQ(Slot(*p[1], "__Data").Tests[0]->SlotValue()->DType(), dtMultiVariable);
 }
 
+TEST_F(RuleParserTest, VariablesLocalToANegationLeaveTheKindOpen) {
+  // ?x under the not and the exists is local; the later $?x is multifield.
+  EXPECT_EQ(Run("(defrule r (not (q ?x c)) (exists (s ?x)) (t $?x) (u ?x) => )"), "");
+  std::vector<TIEPattern*> p = Patterns("r");
+  ASSERT_EQ(p.size(), 4u);
+  EXPECT_EQ(Slot(*p[0], "__Data").Tests[0]->SlotValue()->DType(), dtVariable);
+  EXPECT_EQ(Slot(*p[2], "__Data").Tests[0]->SlotValue()->DType(), dtMultiVariable);
+  EXPECT_EQ(Slot(*p[3], "__Data").Tests[0]->SlotValue()->DType(), dtMultiVariable);
+}
+
 TEST_F(RuleParserTest, TemplateSlotsAndMultislotFields) {
   EXPECT_EQ(Run("(deftemplate p (slot n) (multislot m))"
                 "(defrule r (p (n ?n) (m a ?b $?c)) => )"),
