@@ -5,66 +5,27 @@
 #include <string>
 
 #include "matching/rule_engine.h"
+#include "matching/value_hash.h"
 
 namespace vettora {
 
-namespace {
-
-size_t Mix(size_t seed, size_t value) {
-  return seed ^ (value + 0x9e3779b97f4a7c15ull + (seed << 6) + (seed >> 2));
-}
-
-}  // namespace
-
 // A hash equal for values that compare equal, or false when the value's
-// equality is not decided by such a hash.
+// equality is not decided by such a hash; calls hash by name and arguments.
 bool TAlphaIndex::ValueHash(const IIEValue& value, size_t& hash) const {
-  if (!value) {
-    hash = 0;
-    return true;
-  }
-  TIEType kind = value->DType();
-  // Values of different kinds are never equal (fuzzy values aside). Texts
-  // compare by their text, numbers by their payload and objects (such as a
-  // compiled variable reference) by identity, as their own hash codes do.
-  if (IsTextKind(kind)) {
-    hash = Mix(kind, value->HashCode());
-    return true;
-  }
-  switch (kind) {
-    case dtNone:
-      hash = 1;
-      return true;
-    case dtInteger:
-    case dtFactId:
-    case dtDescriptor:
-    case dtExternalAddress:
-    case dtObject:
-      hash = Mix(kind, value->HashCode());
-      return true;
-    case dtFloat: {
-      double number = value->AsFloat();
-      if (number == 0) number = 0;  // -0.0 equals 0.0
-      hash = Mix(dtFloat, std::hash<double>()(number));
-      return true;
-    }
-    case dtFunCall:
-      return CallHash(*value->AsFunCall(), hash);
-    default:
-      return false;
-  }
+  if (value && value->DType() == dtFunCall) return CallHash(*value->AsFunCall(), hash);
+  return PlainValueHash(value.Get(), hash);
 }
 
 // Calls are equal when their names are and their arguments are, one by one.
 bool TAlphaIndex::CallHash(const TFunCallBase& call, size_t& hash) const {
   if (!FEngine) return false;
   int32_t count = FEngine->CallArgumentCount(call);
-  hash =
-      Mix(Mix(dtFunCall, std::hash<std::string>()(FEngine->FunctionCallName(call))), size_t(count));
+  hash = MixHash(MixHash(dtFunCall, std::hash<std::string>()(FEngine->FunctionCallName(call))),
+                 size_t(count));
   for (int32_t i = 0; i < count; ++i) {
     size_t argument = 0;
     if (!ValueHash(FEngine->CallArgument(call, i), argument)) return false;
-    hash = Mix(hash, argument);
+    hash = MixHash(hash, argument);
   }
   return true;
 }
@@ -73,12 +34,12 @@ bool TAlphaIndex::KeyOf(const TReteNode* previous, TPatternMatchTest test, const
                         const TNodeArgsArray& args, size_t& key) const {
   size_t hash = 0;
   if (!ValueHash(value, hash)) return false;
-  key = Mix(std::hash<const void*>()(previous), size_t(test));
-  key = Mix(key, hash);
+  key = MixHash(std::hash<const void*>()(previous), size_t(test));
+  key = MixHash(key, hash);
   for (const TNodeArg& arg : args)
-    key = Mix(key, std::holds_alternative<std::string>(arg)
-                       ? std::hash<std::string>()(std::get<std::string>(arg))
-                       : std::hash<int64_t>()(std::get<int32_t>(arg)) + 1);
+    key = MixHash(key, std::holds_alternative<std::string>(arg)
+                           ? std::hash<std::string>()(std::get<std::string>(arg))
+                           : std::hash<int64_t>()(std::get<int32_t>(arg)) + 1);
   return true;
 }
 

@@ -297,6 +297,7 @@ bool TJoinNode::FindBlocker(const IReteToken& left) {
   if (keys.Inexact) FInexactSeen = true;
   // A bucket holds tokens of other keys that a keyed search never tested.
   if (FInexactSeen) last.SearchedUpTo = 0;
+  if ((FKey || FChained) && !FInexactSeen) return FindKeyedBlocker(left, last, keys);
   // A search of the whole memory visits it bucket by bucket, so what it
   // tested depends on the buckets as well as on the numbers.
   bool wholeMemory = !FKey && !FChained;
@@ -313,7 +314,24 @@ bool TJoinNode::FindBlocker(const IReteToken& left) {
     }
     int32_t bucket = bucketOf(e);
     if (last.TriedInVain(e.Sequence, bucket) || !RightMatches(left, e.Token)) return false;
-    blocked.SetBlocker(e.Token, {e.Sequence, searched, std::max(bucket, 0)});
+    blocked.SetBlocker(e.Token, {e.Sequence, searched, std::max(bucket, 0), false});
+    return true;
+  });
+}
+
+// The tokens of the probe key, oldest first; those below the blocker were
+// tested in vain, up to the first one this join has not filed yet.
+bool TJoinNode::FindKeyedBlocker(const IReteToken& left, const TBlockerSearch& last,
+                                 const TTokenKeys& keys) {
+  auto& blocked = static_cast<TBlockedToken&>(*left);
+  uint64_t unfiled = FRight->LastSequence() + 1;
+  return FRight->FindWithKeyOldestFirst(keys.Probe, [&](const TIETokenTree::TEntry& e) {
+    if (!e.HeldBy(FViewer)) {
+      if (e.HeldTo <= FViewer) unfiled = std::min(unfiled, e.Sequence);
+      return false;
+    }
+    if (last.TriedInVain(e.Sequence, -1) || !RightMatches(left, e.Token)) return false;
+    blocked.SetBlocker(e.Token, {e.Sequence, std::min(e.Sequence, unfiled) - 1, 0, true});
     return true;
   });
 }
@@ -344,7 +362,7 @@ void TJoinNode::JoinRightNegated(const IReteToken& right, const IReteToken& stor
   if (keys.Inexact && adding) FInexactSeen = true;
   // An arriving blocker was found without a search: nothing is known to
   // have been tested in vain.
-  TBlockerSearch arrival{FRight->LastFiled(), 0, 0};
+  TBlockerSearch arrival{FRight->LastFiled(), 0, 0, false};
   TOutTokens out(FSpareOut);
   Probe(*FLeft, keys, [&](const IReteToken& left) {
     auto& blocked = static_cast<TBlockedToken&>(*left);

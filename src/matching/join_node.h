@@ -35,6 +35,7 @@
 namespace vettora {
 
 class TRule;
+struct TBlockerSearch;
 
 class TJoinNode : public TTestNode {
  public:
@@ -109,11 +110,12 @@ class TJoinNode : public TTestNode {
   // token arriving or leaving (`stored` is the one the memory held).
   void AddNegatedLeft(const IReteToken& left);
   void RemoveNegatedLeft(const IReteToken& left);
-  void JoinRightNegated(const IReteToken& right, const IReteToken& stored,
-                        const TTokenKeys& own);
-  // Looks for a right token blocking a stored partial match, newest first,
-  // skipping those its last search found in vain, and records it.
+  void JoinRightNegated(const IReteToken& right, const IReteToken& stored, const TTokenKeys& own);
+  // Looks for a right token blocking a stored partial match, skipping
+  // those its last search found in vain, and records it (see
+  // TBlockerSearch for the orders searched).
   bool FindBlocker(const IReteToken& left);
+  bool FindKeyedBlocker(const IReteToken& left, const TBlockerSearch& last, const TTokenKeys& keys);
   // Sets each stored partial match's count of blocking right tokens.
   void CountBlockers();
   // The right fact a right token contributes, and whether it matches the

@@ -69,10 +69,10 @@ class TIETokenTree {
   // One stored token and its links; owned by the tree.
   struct TEntry {
     IReteToken Token;
-    int32_t Key = 0;        // the bucket's key
-    int32_t Probe = 0;      // the probe key
-    uint64_t Identity = 0;  // hash and last fact ID when filed
-    uint64_t Sequence = 0;  // insertion order, for ties within a bucket
+    int32_t Key = 0;         // the bucket's key
+    int32_t Probe = 0;       // the probe key
+    uint64_t Identity = 0;   // hash and last fact ID when filed
+    uint64_t Sequence = 0;   // insertion order, for ties within a bucket
     TEntry* Prev = nullptr;  // bucket order
     TEntry* Next = nullptr;
     TEntry* KeyPrev = nullptr;  // tokens of the same probe key, in insertion order
@@ -172,6 +172,9 @@ class TIETokenTree {
   bool FindWithKeyNewestFirst(int32_t key, F&& visit) const;
   template <class F>
   bool FindNewestFirst(F&& visit) const;
+  // As FindWithKeyNewestFirst, in insertion order.
+  template <class F>
+  bool FindWithKeyOldestFirst(int32_t key, F&& visit) const;
 
   // Each token's Text, bucket by bucket, CR LF after each bucket holding
   // some of the viewer's tokens; the second form lists each token's
@@ -186,8 +189,7 @@ class TIETokenTree {
     TSlotRef Slot;
     int32_t SubIndex = -1;
   };
-  [[nodiscard]] static int32_t PartHash(const TPartRef& part, const TIEToken& token,
-                                        bool& inexact);
+  [[nodiscard]] static int32_t PartHash(const TPartRef& part, const TIEToken& token, bool& inexact);
   [[nodiscard]] static uint64_t IdentityOf(const TIEToken& token);
   [[nodiscard]] static uint32_t CombinedProbe(uint32_t probe, uint32_t part);
   [[nodiscard]] size_t SlotOf(uint64_t hash) const;
@@ -228,7 +230,7 @@ class TIETokenTree {
   std::vector<TEntry*> FIdSlots;
   int32_t FSlotShift = 64;
   std::vector<std::unique_ptr<TEntry[]>> FBlocks;  // where entries live
-  TEntry* FFree = nullptr;  // recycled entries, linked through Next
+  TEntry* FFree = nullptr;                         // recycled entries, linked through Next
   uint64_t FSequence = 0;
   uint64_t FLastFiled = 0;
   int32_t FCount = 0;
@@ -275,6 +277,13 @@ template <class F>
 bool TIETokenTree::FindWithKeyNewestFirst(int32_t key, F&& visit) const {
   TEntry* head = ChainHead(key);
   for (TEntry* e = head ? head->ChainLast : nullptr; e; e = e->KeyPrev)
+    if (visit(std::as_const(*e))) return true;
+  return false;
+}
+
+template <class F>
+bool TIETokenTree::FindWithKeyOldestFirst(int32_t key, F&& visit) const {
+  for (TEntry* e = ChainHead(key); e; e = e->KeyNext)
     if (visit(std::as_const(*e))) return true;
   return false;
 }

@@ -90,6 +90,7 @@ void TGCustomGraph::LinkEdge(std::unique_ptr<TGGraphEdge> edge, TGGraphNode* fro
   edge->FToNode = to;
   to->FIncoming.push_back(edge.get());
   from->FOutgoing.push_back(std::move(edge));
+  from->OutgoingChanged();
 }
 
 // Both lists are searched from the back: edges mostly go newest first (a
@@ -103,6 +104,7 @@ std::unique_ptr<TGGraphEdge> TGCustomGraph::UnlinkEdge(TGGraphEdge* edge) {
                          [edge](const auto& owned) { return owned.get() == edge; });
   std::unique_ptr<TGGraphEdge> owned = std::move(*it);
   outgoing.erase(std::next(it).base());
+  edge->FFromNode->OutgoingChanged();
   return owned;
 }
 

@@ -59,6 +59,10 @@ class TGGraphNode : public TObject {
   // call it when their own state changes.
   void Changed();
 
+ protected:
+  // Called after an outgoing edge was made or taken away.
+  virtual void OutgoingChanged() {}
+
  private:
   friend class TGCustomGraph;
 
