@@ -35,8 +35,7 @@ TRule::TRule(TComponent* owner) : TComponent(owner), FSalienceExpression(MakeInt
   if (auto* engine = dynamic_cast<IRuleEngine*>(owner)) SetEngine(engine);
 }
 
-TRule::TRule(TComponent* owner, TUnfiled)
-    : TComponent(owner), FSalienceExpression(MakeInteger(0)) {
+TRule::TRule(TComponent* owner, TUnfiled) : TComponent(owner), FSalienceExpression(MakeInteger(0)) {
   if (auto* engine = dynamic_cast<IRuleEngine*>(owner)) JoinEngine(engine, false);
 }
 
@@ -192,7 +191,20 @@ void TRule::ClearActions() {
   Changed();
 }
 
+namespace {
+
+// Up to this many bindings a rule finds a name by looking through them;
+// the index, which costs a table per rule, is kept only for more.
+constexpr size_t kIndexedBindings = 16;
+
+}  // namespace
+
 TBinding* TRule::BindingOf(const std::string& name) const {
+  if (FBindingIndex.empty()) {
+    for (const auto& b : FBindings)
+      if (b->Name() == name) return b.get();
+    return nullptr;
+  }
   auto it = FBindingIndex.find(name);
   return it == FBindingIndex.end() ? nullptr : FBindings[it->second].get();
 }
@@ -204,12 +216,17 @@ TBinding* TRule::AddBinding(const std::string& name, int32_t factIndex, const st
     if (b->Name() == name && b->TBindingInfo::Equals(candidate)) return b.get();
   FBindings.push_back(std::make_unique<TBinding>(name, factIndex, slot, subIndex));
   FBindingSlots.emplace_back(slot);
-  FBindingIndex.emplace(name, FBindings.size() - 1);
+  if (!FBindingIndex.empty())
+    FBindingIndex.emplace(name, FBindings.size() - 1);
+  else if (FBindings.size() > kIndexedBindings)
+    RebuildBindingIndex();
   return FBindings.back().get();
 }
 
+// The index keeps each name's first binding, as a search in order would.
 void TRule::RebuildBindingIndex() {
   FBindingIndex.clear();
+  if (FBindings.size() <= kIndexedBindings) return;
   for (size_t i = 0; i < FBindings.size(); ++i) FBindingIndex.emplace(FBindings[i]->Name(), i);
 }
 

@@ -94,6 +94,31 @@ TEST(RuleTest, DeletingAPatternRebuildsTheBindings) {
   EXPECT_EQ(ErrorOf([&] { rule->DeletePattern(5); }), "List index out of bounds (5)");
 }
 
+// Few bindings are looked through, many are indexed: both answer each
+// name's first binding, also after patterns go.
+TEST(RuleTest, ManyBindingsAreFoundLikeFew) {
+  TRuleTestEngine e;
+  TRule* rule = e.NewRule("r");
+  for (int p = 0; p < 3; ++p) {
+    auto pattern = Pattern(e, "p" + std::to_string(p));
+    for (int i = 0; i < 10; ++i)
+      pattern->AddTest(kImpliedSlotName, Var("v" + std::to_string(p * 5 + i)), sttEquals, i);
+    rule->AddPattern(std::move(pattern));
+  }
+  ASSERT_EQ(rule->BindingCount(), 20);  // v5..v9 and v10..v14 are met again
+  EXPECT_EQ(rule->BindingOf("v7")->FactIndex(), 0);
+  EXPECT_EQ(rule->BindingOf("v12")->FactIndex(), 1);
+  EXPECT_EQ(rule->BindingOf("v12")->SubIndex(), 7);
+  ASSERT_TRUE(rule->BindingOf("v19"));
+  EXPECT_EQ(rule->BindingOf("v19")->FactIndex(), 2);
+  EXPECT_FALSE(rule->BindingOf("v20"));
+  rule->DeletePattern(0);  // back below the indexed size
+  ASSERT_EQ(rule->BindingCount(), 15);
+  EXPECT_EQ(rule->BindingOf("v7")->FactIndex(), 0);
+  EXPECT_EQ(rule->BindingOf("v7")->SubIndex(), 2);
+  EXPECT_FALSE(rule->BindingOf("v0"));
+}
+
 TEST(RuleTest, FirstUseOfAVariableMayNotBeNegated) {
   TRuleTestEngine e;
   TRule* rule = e.NewRule("r");
