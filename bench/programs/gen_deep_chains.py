@@ -13,6 +13,8 @@ prints one CHECK line.
 """
 import sys
 
+import program_file
+
 LAYERS = 10
 
 
@@ -62,14 +64,10 @@ def program(width):
 
 
 def main(argv):
-    if len(argv) < 2 or not argv[1].isdigit():
+    (width, *extra), path = program_file.arguments(argv, __doc__)
+    if extra:
         sys.exit(__doc__)
-    text = program(int(argv[1]))
-    if len(argv) > 2:
-        with open(argv[2], "w") as out:
-            out.write(text)
-    else:
-        sys.stdout.write(text)
+    program_file.write(program(width), path)
 
 
 if __name__ == "__main__":

@@ -11,6 +11,8 @@ the peer as clips -f2 FILE </dev/null; prints one CHECK line.
 """
 import sys
 
+import program_file
+
 
 def program(rules, facts):
     lines = ["(defglobal ?*fired* = 0)",
@@ -34,17 +36,10 @@ def program(rules, facts):
 
 
 def main(argv):
-    if len(argv) < 2 or not argv[1].isdigit():
+    (rules, *extra), path = program_file.arguments(argv, __doc__)
+    if len(extra) > 1:
         sys.exit(__doc__)
-    rules = int(argv[1])
-    facts = int(argv[2]) if len(argv) > 2 and argv[2].isdigit() else 50000
-    rest = argv[3:] if len(argv) > 2 and argv[2].isdigit() else argv[2:]
-    text = program(rules, facts)
-    if rest:
-        with open(rest[0], "w") as out:
-            out.write(text)
-    else:
-        sys.stdout.write(text)
+    program_file.write(program(rules, extra[0] if extra else 50000), path)
 
 
 if __name__ == "__main__":

@@ -13,6 +13,8 @@ prints one CHECK line.
 """
 import sys
 
+import program_file
+
 SKILLS = 5
 WORKERS_PER_SKILL = 3
 
@@ -58,14 +60,10 @@ def program(tasks):
 
 
 def main(argv):
-    if len(argv) < 2 or not argv[1].isdigit():
+    (tasks, *extra), path = program_file.arguments(argv, __doc__)
+    if extra:
         sys.exit(__doc__)
-    text = program(int(argv[1]))
-    if len(argv) > 2:
-        with open(argv[2], "w") as out:
-            out.write(text)
-    else:
-        sys.stdout.write(text)
+    program_file.write(program(tasks), path)
 
 
 if __name__ == "__main__":
