@@ -76,14 +76,14 @@ bool TPatternMatchNode::SameAs(TPatternMatchTest test, const IIEValue& value,
 
 void TPatternMatchNode::Activate(const IReteToken& token, TCallType) {
   if (token->Tag() == taClear) {
-    PassOn(token);
+    Pass(token);
     return;
   }
   const TFact* fact = token->Fact().Get();
   switch (FTest) {
     case pmtTestClassType:
       // Only the fact's own template counts, never one it extends.
-      if (fact && fact->Template() && fact->Template()->Name() == FValue->Text()) PassOn(token);
+      if (fact && fact->Template() && fact->Template()->Name() == FValue->Text()) Pass(token);
       return;
     case pmtTestMultiSlotMultiField:
       Split(token);
@@ -101,7 +101,7 @@ void TPatternMatchNode::Activate(const IReteToken& token, TCallType) {
   } catch (const EIEException& e) {
     throw EIEException(std::string(e.what()) + kPatternMatchSuffix + Text());
   }
-  if (pass) PassOn(weakened ? weakened : token);
+  if (pass) Pass(weakened ? weakened : token);
 }
 
 bool TPatternMatchNode::Passes(const IReteToken& token, IReteToken& out) {
@@ -175,7 +175,7 @@ void TPatternMatchNode::Split(const IReteToken& token) {
   const TIEValue* slot = FSlot.ValueIn(fact);
   if (!slot) return;
   if (slot->Equals(NilValue()) || FIndex < 0) {
-    PassOn(token);
+    Pass(token);
     return;
   }
   if (slot->DType() != dtList) return;
@@ -194,8 +194,46 @@ void TPatternMatchNode::Split(const IReteToken& token) {
     copy->StoreValueAt(position, MakeList(split));
     IReteToken out = MakeRef<TIEToken>(token->Tag(), copy);
     out->SetStrength(token->Strength());
-    PassOn(out);
+    Pass(out);
   }
+}
+
+// Among many children testing one place against constants, only those of
+// the fact's value are tried (TAlphaDispatch); others see every token.
+void TPatternMatchNode::Pass(const IReteToken& token) {
+  if (OutDegree() >= TAlphaDispatch::kMinimumFiled && token->Fact()) {
+    if (!FDispatchBuilt) {
+      FDispatch = TAlphaDispatch::Build(*this);
+      FDispatchBuilt = true;
+    }
+    if (FDispatch && Dispatch(token)) return;
+  }
+  PassOn(token);
+}
+
+bool TPatternMatchNode::Dispatch(const IReteToken& token) {
+  TAlphaDispatch::TTargets t;
+  if (!FDispatch->Targets(*token->Fact(), t)) return false;
+  uint32_t generation = FEdgeGeneration;
+  while (t.Filed != t.FiledEnd || t.Others != t.OthersEnd) {
+    bool filed = t.Others == t.OthersEnd || (t.Filed != t.FiledEnd && *t.Filed < *t.Others);
+    int32_t i = filed ? *t.Filed++ : *t.Others++;
+    auto* edge = static_cast<TReteEdge*>(Edges(i));
+    static_cast<TReteNode*>(edge->ToNode())->Activate(token, edge->CallType());
+    // A successor changed this node's edges: the table is gone; the rest
+    // goes on as the plain loop would.
+    if (generation != FEdgeGeneration) {
+      PassOnFrom(token, i + 1);
+      return true;
+    }
+  }
+  return true;
+}
+
+void TPatternMatchNode::OutgoingChanged() {
+  ++FEdgeGeneration;
+  FDispatch.reset();
+  FDispatchBuilt = false;
 }
 
 std::string TPatternMatchNode::Text() const {

@@ -12,6 +12,7 @@
 #include <variant>
 #include <vector>
 
+#include "matching/alpha_dispatch.h"
 #include "matching/compiled_comparison.h"
 #include "matching/rete_node.h"
 #include "matching/slot_ref.h"
@@ -60,7 +61,15 @@ class TPatternMatchNode : public TReteNode {
   // Adds " Value: ", " Test: " and " Args: (...)".
   [[nodiscard]] std::string Text() const override;
 
+ protected:
+  // A new or lost outgoing edge: the dispatch table is built again.
+  void OutgoingChanged() override;
+
  private:
+  // PassOn, through the dispatch table once the node has one.
+  void Pass(const IReteToken& token);
+  // False when the table cannot decide for this fact.
+  bool Dispatch(const IReteToken& token);
   // The test on a non-clearing token; `out` receives a weakened copy when
   // fuzzy matching lowers the strength.
   [[nodiscard]] bool Passes(const IReteToken& token, IReteToken& out);
@@ -79,6 +88,9 @@ class TPatternMatchNode : public TReteNode {
   int32_t FIndex2 = -1;  // second sub-index of the slot-value tests
   bool FValueIsCall = false;
   std::unique_ptr<TCompiledComparison> FCompiled;  // the call, when it compiles
+  std::unique_ptr<TAlphaDispatch> FDispatch;
+  uint32_t FEdgeGeneration = 0;  // counts changes of the outgoing edges
+  bool FDispatchBuilt = false;
 };
 
 }  // namespace vettora

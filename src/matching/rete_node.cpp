@@ -45,47 +45,11 @@ TIEContext& TReteNode::Context() {
   return *FContext;
 }
 
-void TReteNode::PassOn(const IReteToken& token) {
-  if (OutDegree() >= TAlphaDispatch::kMinimumFiled && token->Fact()) {
-    if (!FDispatchBuilt) {
-      FDispatch = TAlphaDispatch::Build(*this);
-      FDispatchBuilt = true;
-    }
-    if (FDispatch && Dispatch(token)) return;
-  }
-  PassOnFrom(token, 0);
-}
-
 void TReteNode::PassOnFrom(const IReteToken& token, int32_t first) {
   for (int32_t i = first; i < OutDegree(); ++i) {
     auto* edge = static_cast<TReteEdge*>(Edges(i));
     static_cast<TReteNode*>(edge->ToNode())->Activate(token, edge->CallType());
   }
-}
-
-bool TReteNode::Dispatch(const IReteToken& token) {
-  TAlphaDispatch::TTargets t;
-  if (!FDispatch->Targets(*token->Fact(), t)) return false;
-  uint32_t generation = FEdgeGeneration;
-  while (t.Filed != t.FiledEnd || t.Others != t.OthersEnd) {
-    bool filed = t.Others == t.OthersEnd || (t.Filed != t.FiledEnd && *t.Filed < *t.Others);
-    int32_t i = filed ? *t.Filed++ : *t.Others++;
-    auto* edge = static_cast<TReteEdge*>(Edges(i));
-    static_cast<TReteNode*>(edge->ToNode())->Activate(token, edge->CallType());
-    // A successor changed this node's edges: the table is gone; the rest
-    // goes on as the plain loop would.
-    if (generation != FEdgeGeneration) {
-      PassOnFrom(token, i + 1);
-      return true;
-    }
-  }
-  return true;
-}
-
-void TReteNode::OutgoingChanged() {
-  ++FEdgeGeneration;
-  FDispatch.reset();
-  FDispatchBuilt = false;
 }
 
 std::string TReteNode::Text() const {

@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 
-#include "matching/alpha_dispatch.h"
 #include "matching/token.h"
 #include "values/graph_edge.h"
 #include "values/graph_node.h"
@@ -58,23 +57,13 @@ class TReteNode : public TGGraphNode {
   [[nodiscard]] virtual std::string Text() const;
 
  protected:
-  // Activates every successor with the token, in edge order; among many
-  // children testing one slot against constants, only those of the fact's
-  // value (TAlphaDispatch).
-  void PassOn(const IReteToken& token);
-  // A new or lost outgoing edge: the dispatch table is built again.
-  void OutgoingChanged() override;
+  // Activates every successor with the token, in edge order.
+  void PassOn(const IReteToken& token) { PassOnFrom(token, 0); }
+  // The same from edge number `first` on.
+  void PassOnFrom(const IReteToken& token, int32_t first);
 
  private:
-  // Activates the successors from edge number `first` on.
-  void PassOnFrom(const IReteToken& token, int32_t first);
-  // PassOn by the dispatch table; false when the table cannot decide.
-  bool Dispatch(const IReteToken& token);
-
   TReteNetwork* FRete;
-  std::unique_ptr<TAlphaDispatch> FDispatch;
-  uint32_t FEdgeGeneration = 0;  // counts changes of the outgoing edges
-  bool FDispatchBuilt = false;
   int32_t FRuleUseCount = 1;
   std::unique_ptr<TIEContext> FContext;
 };
