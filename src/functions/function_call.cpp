@@ -27,13 +27,28 @@ void TFunctionCall::SetFunctionName(std::string name) {
   FNameHash = ValueStringHash(FFunctionName);
 }
 
+const std::string& TFunctionCall::Comment() const {
+  static const std::string none;
+  return FComment ? *FComment : none;
+}
+
+void TFunctionCall::SetComment(std::string comment) {
+  if (comment.empty())
+    FComment.reset();
+  else
+    FComment = std::make_unique<std::string>(std::move(comment));
+}
+
 void TFunctionCall::SetFunction(IUserFunction function) {
   ReplaceFunction(std::move(function));
   if (FFunction) SetFunctionName(FFunction->FunctionName());
 }
 
 void TFunctionCall::ReplaceFunction(IUserFunction function) {
-  if (FRunning > 0 && FFunction) FRetired.push_back(std::move(FFunction));
+  if (FRunning > 0 && FFunction) {
+    if (!FRetired) FRetired = std::make_unique<std::vector<IUserFunction>>();
+    FRetired->push_back(std::move(FFunction));
+  }
   FFunction = std::move(function);
 }
 
@@ -54,7 +69,7 @@ void UnresolveCalls(const IIEValue& value) {
 void TFunctionCall::Assign(const TFunctionCall& source) {
   if (&source == this) return;
   SetFunctionName(source.FFunctionName);
-  FComment = source.FComment;
+  SetComment(source.Comment());
   FTag = source.FTag;
   // Built aside first: a source argument may hold this very call.
   std::vector<IIEValue> arguments;
@@ -153,19 +168,19 @@ namespace {
 // the functions retired meanwhile.
 class TRunScope {
  public:
-  TRunScope(int32_t& running, std::vector<IUserFunction>& retired)
+  TRunScope(int32_t& running, std::unique_ptr<std::vector<IUserFunction>>& retired)
       : FRunning(running), FRetired(retired) {
     ++FRunning;
   }
   ~TRunScope() {
-    if (--FRunning == 0 && !FRetired.empty()) std::vector<IUserFunction>().swap(FRetired);
+    if (--FRunning == 0 && FRetired) FRetired.reset();
   }
   TRunScope(const TRunScope&) = delete;
   TRunScope& operator=(const TRunScope&) = delete;
 
  private:
   int32_t& FRunning;
-  std::vector<IUserFunction>& FRetired;
+  std::unique_ptr<std::vector<IUserFunction>>& FRetired;
 };
 
 }  // namespace

@@ -7,6 +7,7 @@
 // does not exist yet parses fine and fails only when it runs.
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -41,8 +42,8 @@ class TFunctionCall : public TFunCallBase {
 
   [[nodiscard]] int32_t Tag() const { return FTag; }
   void SetTag(int32_t tag) { FTag = tag; }
-  [[nodiscard]] const std::string& Comment() const { return FComment; }
-  void SetComment(std::string comment) { FComment = std::move(comment); }
+  [[nodiscard]] const std::string& Comment() const;
+  void SetComment(std::string comment);
   [[nodiscard]] const std::string& FunctionName() const { return FFunctionName; }
   void SetFunctionName(std::string name);
 
@@ -109,14 +110,16 @@ class TFunctionCall : public TFunCallBase {
   IIEValue Run(TIEContext* context);
   void ReplaceFunction(IUserFunction function);
 
+  // A rule base holds thousands of calls, so what few calls have (a
+  // comment, functions retired during a run) is kept out of line.
   std::string FFunctionName;
   uint32_t FNameHash = 0;  // ValueStringHash(FFunctionName)
+  int32_t FRunning = 0;    // runs of this call in progress
   IUserFunction FFunction;
-  int32_t FRunning = 0;                 // runs of this call in progress
-  std::vector<IUserFunction> FRetired;  // functions let go of meanwhile
+  std::unique_ptr<std::vector<IUserFunction>> FRetired;  // functions let go of meanwhile
   Ref<TReasonerLink> FReasoner;
   std::vector<IIEValue> FArguments;
-  std::string FComment;
+  std::unique_ptr<std::string> FComment;
   int32_t FTag = 0;
 };
 

@@ -50,6 +50,11 @@ class TBindingInfo : public TBindingInfoBase {
   // (or the fact no template). Looked up by name once per template layout,
   // so reading a bound variable while matching never hashes the name.
   [[nodiscard]] int32_t SlotPositionIn(const TFact& fact) const;
+  // The slot's value in `fact`, or null when its template has no such slot.
+  [[nodiscard]] const TIEValue* SlotValueIn(const TFact& fact) const {
+    int32_t position = SlotPositionIn(fact);
+    return position < 0 ? nullptr : fact.ValueAt(position).Get();
+  }
 
   // Takes the position (fact, slot, element) of another record.
   void AssignInfo(const TBindingInfo& source);

@@ -12,6 +12,20 @@ std::unique_ptr<TIEContext> TIEContext::CreateChild() {
   return std::make_unique<TIEContext>(FEngine, this);
 }
 
+std::unique_ptr<TIEContext> TIEContext::TakeChild() {
+  if (FSpareChildren.empty()) return CreateChild();
+  std::unique_ptr<TIEContext> child = std::move(FSpareChildren.back());
+  FSpareChildren.pop_back();
+  return child;
+}
+
+void TIEContext::ReturnChild(std::unique_ptr<TIEContext> child) {
+  // Firings nest only as deep as rules run rules; a few spares cover that.
+  constexpr size_t kSpareLimit = 8;
+  if (child && child->FParent == this && FSpareChildren.size() < kSpareLimit)
+    FSpareChildren.push_back(std::move(child));
+}
+
 void TIEContext::SetReturnValue(IIEValue value) {
   FReturnValue = std::move(value);
   FReturnFlag = true;

@@ -13,6 +13,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "matching/bindings.h"
 #include "values/component.h"
@@ -46,6 +47,12 @@ class TIEContext : public TObject, public IEvalContext {
 
   // A new context enclosed by this one, with the same engine.
   [[nodiscard]] std::unique_ptr<TIEContext> CreateChild();
+  // A child for a short use (a rule's firing): one handed back earlier when
+  // there is one, else a new one. Firings hand theirs back recycled, so a
+  // firing makes no context and no rule keeps one of its own.
+  [[nodiscard]] std::unique_ptr<TIEContext> TakeChild();
+  // Keeps a recycled child of this context for TakeChild (a few at most).
+  void ReturnChild(std::unique_ptr<TIEContext> child);
 
   // Return state. Setting ReturnValue also sets the flag.
   [[nodiscard]] bool ReturnFlag() const { return FReturnFlag; }
@@ -93,7 +100,6 @@ class TIEContext : public TObject, public IEvalContext {
   void ClearBindings();
   // Makes the context as it was when it was created: no bindings, no
   // return state, no fact or token, the enclosing context's call depth.
-  // A rule keeps its firing context and recycles it after each firing.
   void Recycle();
 
   // Evaluates every slot value of the fact in this context and stores the
@@ -127,6 +133,7 @@ class TIEContext : public TObject, public IEvalContext {
   IIEValue FReturnValue;
   bool FReturnFlag = false;
   int32_t FCallDepth = 0;
+  std::vector<std::unique_ptr<TIEContext>> FSpareChildren;  // for TakeChild
 };
 
 }  // namespace vettora

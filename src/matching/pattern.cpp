@@ -115,11 +115,34 @@ void TIEPattern::Changed() {
     return;
   }
   if (FOwner) FOwner->Changed();
-  if (FOnChange) FOnChange(*this);
+  if (FExtras && FExtras->OnChange) FExtras->OnChange(*this);
+}
+
+TIEPattern::TExtras& TIEPattern::Extras() {
+  if (!FExtras) FExtras = std::make_unique<TExtras>();
+  return *FExtras;
+}
+
+const std::string& TIEPattern::Comment() const {
+  static const std::string none;
+  return FExtras ? FExtras->Comment : none;
+}
+
+void TIEPattern::SetComment(std::string comment) {
+  if (FExtras || !comment.empty()) Extras().Comment = std::move(comment);
+}
+
+const TIEPattern::TNotifyEvent& TIEPattern::OnChange() const {
+  static const TNotifyEvent none;
+  return FExtras ? FExtras->OnChange : none;
+}
+
+void TIEPattern::SetOnChange(TNotifyEvent handler) {
+  if (FExtras || handler) Extras().OnChange = std::move(handler);
 }
 
 void TIEPattern::CopyContentTo(TIEPattern& target) const {
-  target.FComment = FComment;
+  target.SetComment(Comment());
   target.FNegatedCount = FNegatedCount;
   target.FBoundName = FBoundName;
   target.FUnique = FUnique;

@@ -42,8 +42,8 @@ class TIEPattern {
   TIEPattern(const TIEPattern&) = delete;
   TIEPattern& operator=(const TIEPattern&) = delete;
 
-  [[nodiscard]] const std::string& Comment() const { return FComment; }
-  void SetComment(std::string comment) { FComment = std::move(comment); }
+  [[nodiscard]] const std::string& Comment() const;
+  void SetComment(std::string comment);
   [[nodiscard]] const IFactTemplate& FactTemplate() const { return FFactTemplate; }
   // The template name, or "test" for a test element.
   [[nodiscard]] const std::string& Name() const { return FName; }
@@ -61,8 +61,8 @@ class TIEPattern {
   void SetUnique(bool unique);
   [[nodiscard]] bool Explicit() const { return FExplicit; }
   void SetExplicit(bool value);
-  [[nodiscard]] const TNotifyEvent& OnChange() const { return FOnChange; }
-  void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+  [[nodiscard]] const TNotifyEvent& OnChange() const;
+  void SetOnChange(TNotifyEvent handler);
 
   // The owning rule (not owned), or null.
   [[nodiscard]] TRule* Owner() const { return FOwner; }
@@ -114,14 +114,20 @@ class TIEPattern {
   TPatternSlot& SlotFor(const std::string& name);
   void CopyContentTo(TIEPattern& target) const;
 
-  std::string FComment;
+  // A comment and a handler, which few patterns have, kept out of line.
+  struct TExtras {
+    std::string Comment;
+    TNotifyEvent OnChange;
+  };
+  TExtras& Extras();
+
+  std::unique_ptr<TExtras> FExtras;
   IFactTemplate FFactTemplate;
   std::string FName;
   int32_t FNegatedCount = 0;
   std::string FBoundName;
   bool FUnique = false;
   bool FExplicit = false;
-  TNotifyEvent FOnChange;
   TRule* FOwner = nullptr;
   std::vector<TPatternSlot> FSlots;
   int32_t FUpdateCount = 0;

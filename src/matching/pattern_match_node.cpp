@@ -59,7 +59,7 @@ TPatternMatchNode::TPatternMatchNode(TReteNetwork* rete, TPatternMatchTest test,
     : TReteNode(rete), FTest(test), FValue(std::move(value)), FArgs(std::move(args)) {
   if (const std::string* s = ArgText(FArgs, 0)) FSlot = TSlotRef(*s);
   if (FTest == pmtTestSlotValueEqual || FTest == pmtTestSlotValueNotEqual) {
-    if (const std::string* s = ArgText(FArgs, 1)) FSlot2 = TSlotRef(*s);
+    if (const std::string* s = ArgText(FArgs, 1)) FSlot2 = std::make_unique<TSlotRef>(*s);
     FIndex = ArgInt(FArgs, 2);
     FIndex2 = ArgInt(FArgs, 3);
   } else {
@@ -125,7 +125,7 @@ bool TPatternMatchNode::Passes(const IReteToken& token, IReteToken& out) {
     case pmtTestSlotValueEqual:
     case pmtTestSlotValueNotEqual: {
       const TIEValue* a = ElementOf(FSlot.ValueIn(fact), FIndex);
-      const TIEValue* b = ElementOf(FSlot2.ValueIn(fact), FIndex2);
+      const TIEValue* b = FSlot2 ? ElementOf(FSlot2->ValueIn(fact), FIndex2) : nullptr;
       return a && b && Compare(a, b, FTest == pmtTestSlotValueEqual, token, out);
     }
     case pmtTestMultiSlotLength: {

@@ -83,7 +83,7 @@ class TPatternMatchNode : public TReteNode {
   TNodeArgsArray FArgs;
   // Arguments prepared for matching.
   TSlotRef FSlot;        // first argument
-  TSlotRef FSlot2;       // second argument of the slot-value tests
+  std::unique_ptr<TSlotRef> FSlot2;  // second argument of the slot-value tests
   int32_t FIndex = -1;   // sub-index, length or split position
   int32_t FIndex2 = -1;  // second sub-index of the slot-value tests
   bool FValueIsCall = false;

@@ -47,6 +47,7 @@ void TReteNetwork::AddRule(TRule& rule) {
     Connect<TReteEdge>(last, terminal, ctActivate);
     entry.Terminal = terminal;
     Record(c, terminal, "+t");
+    rule.FCompilationTrace.shrink_to_fit();  // kept for as long as the rule
     BringUpToDate(entry);
     terminal->SetInitialized(true);
   } catch (...) {

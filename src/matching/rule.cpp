@@ -109,6 +109,38 @@ void TRule::Notification(TComponent* component, TOperation operation) {
     FEngine = nullptr;
 }
 
+TRule::TExtras& TRule::Extras() {
+  if (!FExtras) FExtras = std::make_unique<TExtras>();
+  return *FExtras;
+}
+
+const std::string& TRule::Comment() const {
+  static const std::string none;
+  return FExtras ? FExtras->Comment : none;
+}
+
+void TRule::SetComment(std::string comment) {
+  if (FExtras || !comment.empty()) Extras().Comment = std::move(comment);
+}
+
+const TRule::TRuleFireEvent& TRule::OnFire() const {
+  static const TRuleFireEvent none;
+  return FExtras ? FExtras->OnFire : none;
+}
+
+void TRule::SetOnFire(TRuleFireEvent handler) {
+  if (FExtras || handler) Extras().OnFire = std::move(handler);
+}
+
+const TRule::TNotifyEvent& TRule::OnChange() const {
+  static const TNotifyEvent none;
+  return FExtras ? FExtras->OnChange : none;
+}
+
+void TRule::SetOnChange(TNotifyEvent handler) {
+  if (FExtras || handler) Extras().OnChange = std::move(handler);
+}
+
 void TRule::EndUpdate() {
   if (FUpdateCount > 0) --FUpdateCount;
   if (FUpdateCount == 0 && FChangePending) Changed();
@@ -122,7 +154,7 @@ void TRule::Changed() {
   FChangePending = false;
   if (Destroying()) return;
   if (FEngine) FEngine->RuleChanged(*this);
-  if (FOnChange) FOnChange(*this);
+  if (FExtras && FExtras->OnChange) FExtras->OnChange(*this);
 }
 
 // The binding table records pattern positions, so the remaining patterns
@@ -200,13 +232,13 @@ constexpr size_t kIndexedBindings = 16;
 }  // namespace
 
 TBinding* TRule::BindingOf(const std::string& name) const {
-  if (FBindingIndex.empty()) {
+  if (!FBindingIndex) {
     for (const auto& b : FBindings)
       if (b->Name() == name) return b.get();
     return nullptr;
   }
-  auto it = FBindingIndex.find(name);
-  return it == FBindingIndex.end() ? nullptr : FBindings[it->second].get();
+  auto it = FBindingIndex->find(name);
+  return it == FBindingIndex->end() ? nullptr : FBindings[it->second].get();
 }
 
 TBinding* TRule::AddBinding(const std::string& name, int32_t factIndex, const std::string& slot,
@@ -215,9 +247,8 @@ TBinding* TRule::AddBinding(const std::string& name, int32_t factIndex, const st
   for (const auto& b : FBindings)
     if (b->Name() == name && b->TBindingInfo::Equals(candidate)) return b.get();
   FBindings.push_back(std::make_unique<TBinding>(name, factIndex, slot, subIndex));
-  FBindingSlots.emplace_back(slot);
-  if (!FBindingIndex.empty())
-    FBindingIndex.emplace(name, FBindings.size() - 1);
+  if (FBindingIndex)
+    FBindingIndex->emplace(name, FBindings.size() - 1);
   else if (FBindings.size() > kIndexedBindings)
     RebuildBindingIndex();
   return FBindings.back().get();
@@ -225,15 +256,15 @@ TBinding* TRule::AddBinding(const std::string& name, int32_t factIndex, const st
 
 // The index keeps each name's first binding, as a search in order would.
 void TRule::RebuildBindingIndex() {
-  FBindingIndex.clear();
+  FBindingIndex.reset();
   if (FBindings.size() <= kIndexedBindings) return;
-  for (size_t i = 0; i < FBindings.size(); ++i) FBindingIndex.emplace(FBindings[i]->Name(), i);
+  FBindingIndex = std::make_unique<std::unordered_map<std::string, size_t>>();
+  for (size_t i = 0; i < FBindings.size(); ++i) FBindingIndex->emplace(FBindings[i]->Name(), i);
 }
 
 void TRule::ClearBindings() {
   FBindings.clear();
-  FBindingSlots.clear();
-  FBindingIndex.clear();
+  FBindingIndex.reset();
 }
 
 std::string TRule::Text() const { return FEngine ? FEngine->PrintRule(*this) : std::string(); }

@@ -20,7 +20,6 @@
 
 #include "matching/binding_info.h"
 #include "matching/pattern.h"
-#include "matching/slot_ref.h"
 #include "matching/token.h"
 #include "values/component.h"
 #include "values/value.h"
@@ -70,8 +69,8 @@ class TRule : public TComponent {
   // Refuses the characters space ' " # ( ) [ ] ? : $ & ; < >; the engine
   // re-keys its rule collection.
   void SetRuleName(const std::string& name);
-  [[nodiscard]] const std::string& Comment() const { return FComment; }
-  void SetComment(std::string comment) { FComment = std::move(comment); }
+  [[nodiscard]] const std::string& Comment() const;
+  void SetComment(std::string comment);
   [[nodiscard]] int32_t Salience() const { return FSalience; }
   // Stores the number and makes it the salience expression.
   void SetSalience(int32_t salience);
@@ -90,10 +89,10 @@ class TRule : public TComponent {
   // next rule number (naming the rule "Rule_<n>" when it has no name) and
   // joins its collection.
   void SetEngine(IRuleEngine* engine);
-  [[nodiscard]] const TRuleFireEvent& OnFire() const { return FOnFire; }
-  void SetOnFire(TRuleFireEvent handler) { FOnFire = std::move(handler); }
-  [[nodiscard]] const TNotifyEvent& OnChange() const { return FOnChange; }
-  void SetOnChange(TNotifyEvent handler) { FOnChange = std::move(handler); }
+  [[nodiscard]] const TRuleFireEvent& OnFire() const;
+  void SetOnFire(TRuleFireEvent handler);
+  [[nodiscard]] const TNotifyEvent& OnChange() const;
+  void SetOnChange(TNotifyEvent handler);
 
   // ---- Firing state (for OneShot).
   [[nodiscard]] bool Fired() const { return FFired; }
@@ -191,24 +190,26 @@ class TRule : public TComponent {
   void NetworkDetached(TReteNetwork* network);
   // The action list, unshared first when a firing still runs the current one.
   std::vector<IFunCallBase>& MutableActions();
-  // The context a firing binds into: the one kept from an earlier firing
-  // when it still belongs to the engine's root context, else a new child.
-  [[nodiscard]] std::unique_ptr<TIEContext> TakeFiringContext();
   // The rule's name as the string value "__RULE" holds, made again only
   // when the name has changed.
   [[nodiscard]] const IIEValue& RuleNameValue();
   [[nodiscard]] static IIEValue FactIdOf(const TBinding& binding, int32_t id);
 
   std::string FRuleName;
-  std::string FComment;
   int32_t FSalience = 0;
   IIEValue FSalienceExpression;
   bool FOneShot = false;
   bool FEnabled = true;
   bool FFired = false;
   IRuleEngine* FEngine = nullptr;
-  TRuleFireEvent FOnFire;
-  TNotifyEvent FOnChange;
+  // What few rules of a large rule base have, kept out of line.
+  struct TExtras {
+    std::string Comment;
+    TRuleFireEvent OnFire;
+    TNotifyEvent OnChange;
+  };
+  std::unique_ptr<TExtras> FExtras;
+  TExtras& Extras();
   int32_t FUpdateCount = 0;
   bool FChangePending = false;
   std::vector<std::unique_ptr<TIEPattern>> FPatterns;
@@ -234,13 +235,10 @@ class TRule : public TComponent {
   }
   Ref<TActionList> FActions = NewActionList();
   std::vector<std::unique_ptr<TBinding>> FBindings;
-  std::vector<TSlotRef> FBindingSlots;                    // FBindings' slots, reached by position
-  std::unordered_map<std::string, size_t> FBindingIndex;  // name -> first binding
+  // Name -> first binding; only rules with many bindings have one.
+  std::unique_ptr<std::unordered_map<std::string, size_t>> FBindingIndex;
   std::string FCompilationTrace;
   std::vector<TReteNetwork*> FNetworks;  // networks that hold this rule compiled
-  // Kept between firings (recycled, holding no values), so a firing makes
-  // no context; a nested firing of the same rule makes its own.
-  std::unique_ptr<TIEContext> FFiringContext;
   IIEValue FRuleNameValue;
 };
 

@@ -4,24 +4,24 @@
 #include "matching/messages.h"
 #include "matching/rule.h"
 #include "matching/rule_engine.h"
+#include "matching/slot_ref.h"
 #include "values/exceptions.h"
 
 namespace vettora {
 
 namespace {
 
-// Holds a rule's firing context for one firing. When the firing ends, also
-// by an error, the context is recycled (its bindings let go of their
-// values) and handed back to the rule unless the rule is gone or already
-// holds another (a nested firing of the same rule gave its own back first).
+// Holds a firing context for one firing. When the firing ends, also by an
+// error, the context is recycled (its bindings let go of their values) and
+// handed back to the root context it came from, unless the rule or its
+// engine went meanwhile.
 class TFiringScope {
  public:
-  TFiringScope(std::unique_ptr<TIEContext> context, std::unique_ptr<TIEContext>& home,
-               const bool& alive)
-      : FContext(std::move(context)), FHome(home), FAlive(alive) {}
+  TFiringScope(TIEContext& root, const bool& alive, IRuleEngine* const& engine)
+      : FRoot(root), FContext(root.TakeChild()), FAlive(alive), FEngine(engine) {}
   ~TFiringScope() {
     FContext->Recycle();
-    if (FAlive && !FHome) FHome = std::move(FContext);
+    if (FAlive && FEngine && FEngine->RootContext() == &FRoot) FRoot.ReturnChild(std::move(FContext));
   }
   TFiringScope(const TFiringScope&) = delete;
   TFiringScope& operator=(const TFiringScope&) = delete;
@@ -30,9 +30,10 @@ class TFiringScope {
   [[nodiscard]] bool RuleAlive() const { return FAlive; }
 
  private:
+  TIEContext& FRoot;
   std::unique_ptr<TIEContext> FContext;
-  std::unique_ptr<TIEContext>& FHome;  // the rule's member; touched only while the rule lives
   const bool& FAlive;  // the rule's flag, held alive by the firing
+  IRuleEngine* const& FEngine;  // the rule's member; read only while the rule lives
 };
 
 }  // namespace
@@ -41,13 +42,6 @@ const IIEValue& TRule::RuleNameValue() {
   if (!FRuleNameValue || FRuleNameValue->DType() != dtString || FRuleNameValue->Text() != FRuleName)
     FRuleNameValue = MakeString(FRuleName);
   return FRuleNameValue;
-}
-
-std::unique_ptr<TIEContext> TRule::TakeFiringContext() {
-  TIEContext* root = FEngine->RootContext();
-  std::unique_ptr<TIEContext> context = std::move(FFiringContext);
-  if (context && context->Parent() == root && context->Engine() == root->Engine()) return context;
-  return root->CreateChild();
 }
 
 // The fact-id value of a pattern binding. The value the binding kept from
@@ -66,8 +60,8 @@ IIEValue TRule::FactIdOf(const TBinding& binding, int32_t id) {
 void TRule::BindToken(const IReteToken& token, TIEContext& context) {
   const TFact* placeholder = FEngine ? FEngine->NotOrTestFact().Get() : nullptr;
   int32_t count = token ? token->Count() : 0;
-  for (size_t i = 0; i < FBindings.size(); ++i) {
-    TBinding& binding = *FBindings[i];
+  for (const auto& entry : FBindings) {
+    TBinding& binding = *entry;
     if (binding.IsLocal() || binding.FactIndex() < 0 || binding.FactIndex() >= count) continue;
     const IFact& fact = token->FactAt(binding.FactIndex());
     if (!fact || fact.Get() == placeholder) continue;
@@ -75,7 +69,7 @@ void TRule::BindToken(const IReteToken& token, TIEContext& context) {
     if (binding.IsPattern()) {
       value = FactIdOf(binding, fact->ID());
     } else {
-      const TIEValue* slot = ElementOf(FBindingSlots[i].ValueIn(*fact), binding.SubIndex());
+      const TIEValue* slot = ElementOf(binding.SlotValueIn(*fact), binding.SubIndex());
       value = IIEValue(const_cast<TIEValue*>(slot));
     }
     // A fact-id value rewritten in place is already the one kept.
@@ -90,7 +84,7 @@ void TRule::Fire(const TActivation& activation) {
   // The action list and the rule's alive flag it holds outlive the rule if
   // an action frees it.
   Ref<TActionList> actions = FActions;
-  TFiringScope scope(TakeFiringContext(), FFiringContext, actions->RuleAlive->Alive);
+  TFiringScope scope(*FEngine->RootContext(), actions->RuleAlive->Alive, FEngine);
   TIEContext& context = scope.Context();
   context.SetToken(activation.Token());
   BindToken(activation.Token(), context);
@@ -99,8 +93,8 @@ void TRule::Fire(const TActivation& activation) {
   // handler is copied, the action list is held (a change to it makes a new
   // list), and the rule is not touched once it is gone. The actions run
   // are those the rule has once the handler is done.
-  if (FOnFire) {
-    TRuleFireEvent handler = FOnFire;
+  if (FExtras && FExtras->OnFire) {
+    TRuleFireEvent handler = FExtras->OnFire;
     handler(*this, context);
   }
   if (scope.RuleAlive() && !context.ReturnFlag()) {

@@ -29,10 +29,13 @@ TGGraphNode* TGCustomGraph::Nodes(int32_t i) const {
 
 TGGraphNode* TGCustomGraph::Adopt(std::unique_ptr<TGGraphNode> node) {
   if (!node || node->FGraph) throw EGGraphError(kGraphInvalidNode);
-  if (node->FCaption.empty()) {
+  // A node keeps the caption it has; one without any is numbered.
+  bool captioned = node->FCaption ? !node->FCaption->empty() : node->FCaptionNumber >= 0;
+  if (!captioned) {
     if (FNodeCounter == std::numeric_limits<int32_t>::max())
       throw EGGraphError(kGraphNodeCounterOverflow);
-    node->FCaption = node->ClassName() + std::to_string(FNodeCounter);
+    node->FCaption.reset();
+    node->FCaptionNumber = FNodeCounter;
     ++FNodeCounter;
   }
   TGGraphNode* result = node.get();
@@ -70,7 +73,7 @@ void TGCustomGraph::MoveNode(TGGraphNode* node) {
   if (node->FGraph)
     Adopt(node->FGraph->Extract(node));
   else
-    throw EGGraphError(FormatMessage(kGraphNodeUnconnected, {node->FCaption}));
+    throw EGGraphError(FormatMessage(kGraphNodeUnconnected, {node->Caption()}));
 }
 
 void TGCustomGraph::Clear() {

@@ -11,15 +11,20 @@ namespace vettora {
 // took its edges out, or together with its whole graph.
 TGGraphNode::~TGGraphNode() = default;
 
+std::string TGGraphNode::Caption() const {
+  if (FCaption) return *FCaption;
+  return FCaptionNumber < 0 ? std::string() : ClassName() + std::to_string(FCaptionNumber);
+}
+
 void TGGraphNode::SetCaption(const std::string& caption) {
-  if (caption == FCaption) return;
-  FCaption = caption;
+  if (caption == Caption()) return;
+  FCaption = std::make_unique<std::string>(caption);
   if (FGraph && FGraph->FOnNodeCaptionChange) FGraph->FOnNodeCaptionChange(*FGraph, *this);
   Changed();
 }
 
 TGCustomGraph& TGGraphNode::RequireGraph() const {
-  if (!FGraph) throw EGGraphError(FormatMessage(kGraphNodeUnconnected, {FCaption}));
+  if (!FGraph) throw EGGraphError(FormatMessage(kGraphNodeUnconnected, {Caption()}));
   return *FGraph;
 }
 
@@ -33,8 +38,20 @@ TGGraphEdge* TGGraphNode::InEdges(int32_t i) const {
   return FIncoming[size_t(i)];
 }
 
+const TGGraphNode::TNodeEvent& TGGraphNode::OnChange() const {
+  static const TNodeEvent none;
+  return FOnChange ? *FOnChange : none;
+}
+
+void TGGraphNode::SetOnChange(TNodeEvent handler) {
+  if (handler)
+    FOnChange = std::make_unique<TNodeEvent>(std::move(handler));
+  else
+    FOnChange.reset();
+}
+
 void TGGraphNode::Changed() {
-  if (FOnChange) FOnChange(*this);
+  if (FOnChange) (*FOnChange)(*this);
   if (FGraph && FGraph->FOnNodeChange) FGraph->FOnNodeChange(*FGraph, *this);
 }
 

@@ -30,7 +30,7 @@ class TGGraphNode : public TObject {
   // Given when the node joins its first graph: class name and the graph's
   // running node counter ("TGGraphNode0"). Setting it raises the graph's
   // OnNodeCaptionChange, then the change events.
-  [[nodiscard]] const std::string& Caption() const { return FCaption; }
+  [[nodiscard]] std::string Caption() const;
   void SetCaption(const std::string& caption);
 
   // The owning graph, or null for a node that belongs to none.
@@ -43,8 +43,8 @@ class TGGraphNode : public TObject {
   [[nodiscard]] int32_t WorkTag() const { return FWorkTag; }
   void SetWorkTag(int32_t tag) { FWorkTag = tag; }
 
-  [[nodiscard]] const TNodeEvent& OnChange() const { return FOnChange; }
-  void SetOnChange(TNodeEvent handler) { FOnChange = std::move(handler); }
+  [[nodiscard]] const TNodeEvent& OnChange() const;
+  void SetOnChange(TNodeEvent handler);
 
   // Outgoing edges in the order they were made.
   [[nodiscard]] int32_t OutDegree() const { return int32_t(FOutgoing.size()); }
@@ -66,11 +66,15 @@ class TGGraphNode : public TObject {
  private:
   friend class TGCustomGraph;
 
-  std::string FCaption;
-  TGCustomGraph* FGraph = nullptr;
+  // A network holds thousands of nodes and few have a caption of their own
+  // or a handler: the default caption is made from the class name and the
+  // number the graph gave, and the rest is kept out of line.
+  std::unique_ptr<std::string> FCaption;  // set by SetCaption
+  int32_t FCaptionNumber = -1;             // the graph's counter when adopted
   bool FVisited = false;
   int32_t FWorkTag = 0;
-  TNodeEvent FOnChange;
+  TGCustomGraph* FGraph = nullptr;
+  std::unique_ptr<TNodeEvent> FOnChange;
   std::vector<std::unique_ptr<TGGraphEdge>> FOutgoing;
   std::vector<TGGraphEdge*> FIncoming;
 };
