@@ -26,6 +26,7 @@
 
 #include "functions/slot_functions.h"
 #include "language/ie_parser.h"
+#include "language/shared_calls.h"
 
 namespace vettora {
 
@@ -162,7 +163,7 @@ class TIEVorlanParser : public TIEParser {
   struct TConstraintState;
   void ParseSlotConstraints(TIEPattern& pattern, const TFactSlot& slot, TVariableList& variables);
   void ParseConstraint(TConstraintState& state, const IStreamToken& token);
-  void AddTest(TConstraintState& state, const IIEValue& value, bool negated);
+  void AddTest(TConstraintState& state, IIEValue value, bool negated);
   void AddReturnValueConstraint(TConstraintState& state, bool negated);
   [[nodiscard]] IIEValue FuzzyConstraintValue(const TConstraintState& state);
   [[nodiscard]] IIEValue PatternVariable(const IStreamToken& token, TVariableList& variables);
@@ -186,6 +187,7 @@ class TIEVorlanParser : public TIEParser {
   friend class TNestingGuard;
   TSlotFunctions FSlotFunctions = TSlotFunctions::Defaults();
   int32_t FNesting = 0;
+  TSharedCalls FSharedActions;  // rule actions, shared among the rules read
 };
 
 // Trims blanks, tabs and line breaks from both ends.

@@ -174,9 +174,9 @@ void TIEVorlanParser::ParseConstraint(TConstraintState& state, const IStreamToke
   }
 }
 
-void TIEVorlanParser::AddTest(TConstraintState& state, const IIEValue& value, bool negated) {
+void TIEVorlanParser::AddTest(TConstraintState& state, IIEValue value, bool negated) {
   state.Pattern.AddTest(state.Slot.Name(), std::make_unique<TIEPatternMatchTest>(
-                                               value, negated ? sttNotEquals : sttEquals,
+                                               std::move(value), negated ? sttNotEquals : sttEquals,
                                                state.Field, state.Conjunction));
 }
 

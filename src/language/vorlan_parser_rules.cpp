@@ -144,7 +144,7 @@ void TIEVorlanParser::ParseRulePatterns(TRule& rule, TVariableList& variables) {
 
 // Function calls while a "(" comes next.
 void TIEVorlanParser::ParseRuleActions(TRule& rule) {
-  while (Peek()->DataType() == tkOpenParen) rule.AddAction(ParseFunCall());
+  while (Peek()->DataType() == tkOpenParen) rule.AddAction(FSharedActions.Share(ParseFunCall()));
 }
 
 }  // namespace vettora

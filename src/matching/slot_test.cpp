@@ -29,6 +29,15 @@ TIEPatternMatchTest::TIEPatternMatchTest(const IIEValue& value, TSlotTestType ty
       FMultiSlotSubIndex(subIndex),
       FConjunction(conjunction) {}
 
+TIEPatternMatchTest::TIEPatternMatchTest(IIEValue&& value, TSlotTestType type, int32_t subIndex,
+                                         bool conjunction)
+    : TIESlotTest(type),
+      FSlotValue(std::move(value)),
+      FMultiSlotSubIndex(subIndex),
+      FConjunction(conjunction) {
+  if (FSlotValue && FSlotValue->RefCount() > 1) FSlotValue = FSlotValue->Clone();
+}
+
 void TIEPatternMatchTest::Changed() {
   if (FOwner) FOwner->Changed();
 }

@@ -51,6 +51,10 @@ class TIEPatternMatchTest : public TIESlotTest {
   // The value is stored as a copy.
   explicit TIEPatternMatchTest(const IIEValue& value = nullptr, TSlotTestType type = sttEquals,
                                int32_t subIndex = -1, bool conjunction = true);
+  // A value no one else holds is taken as it is, saving the copy; any other
+  // is copied.
+  TIEPatternMatchTest(IIEValue&& value, TSlotTestType type = sttEquals, int32_t subIndex = -1,
+                      bool conjunction = true);
 
   [[nodiscard]] const IIEValue& SlotValue() const { return FSlotValue; }
   // Stores a copy and notifies the owning pattern.

@@ -229,3 +229,44 @@ TEST_F(RuleParserTest, SlotVariablesForTheEditor) {
 
 }  // namespace
 }  // namespace vettora::testing
+
+namespace vettora::testing {
+namespace {
+
+// Rules read with the same actions share the calls; each still runs them
+// with its own variables, and a change to one rule's actions leaves the
+// others as they were. Calls that only print alike are not the same call.
+TEST_F(RuleParserTest, RulesWithTheSameActionsShareTheCallsAndStayApart) {
+  std::string said;
+  Define("say", [&said](TFunctionCall& call, TIEContext& context) {
+    said += call.EvaluateArgument(0, context)->AsText() + " ";
+    return NilValue();
+  });
+  EXPECT_EQ(Run("(defrule r1 (a ?x) => (say ?x) (say (+ ?x 1)))"
+                "(defrule r2 (b ?x) => (say ?x) (say (+ ?x 1)))"
+                "(defrule r3 (c ?x) => (say ?x) (say (+ ?x 1.00000001)))"
+                "(defrule r4 (b ?x) => ; why\n (say ?x))"),
+            "");
+  TRule* r1 = Engine.FindRule("r1");
+  TRule* r2 = Engine.FindRule("r2");
+  TRule* r3 = Engine.FindRule("r3");
+  TRule* r4 = Engine.FindRule("r4");
+  ASSERT_TRUE(r1 && r2 && r3 && r4);
+  EXPECT_EQ(r1->Actions(0).Get(), r2->Actions(0).Get());
+  EXPECT_EQ(r1->Actions(1).Get(), r2->Actions(1).Get());
+  EXPECT_NE(r1->Actions(1).Get(), r3->Actions(1).Get());
+  EXPECT_NE(r1->Actions(0).Get(), r4->Actions(0).Get());  // the comment
+
+  Engine.Reset();
+  Engine.AssertString("(a 10)");
+  Engine.AssertString("(b 20)");
+  r2->DeleteAction(1);
+  EXPECT_EQ(r1->ActionCount(), 2);
+  Engine.Run();
+  EXPECT_TRUE(Contains(said, "10 11 "));
+  EXPECT_TRUE(Contains(said, "20 "));
+  EXPECT_FALSE(Contains(said, "21"));
+}
+
+}  // namespace
+}  // namespace vettora::testing
