@@ -75,8 +75,10 @@ class TActivation : public TObject {
   // activation is on it, and its place in the order.
   TActivation* FPrev = nullptr;
   TActivation* FNext = nullptr;
-  TActivation* FSamePrev = nullptr;  // activations of equal tokens, by identity
+  // The chain of the node's identity index this activation is filed in.
+  TActivation* FSamePrev = nullptr;
   TActivation* FSameNext = nullptr;
+  uint64_t FIdentity = 0;  // token hash and last fact id, while filed
   uint64_t FSequence = 0;
   bool FListed = false;
   bool FFiring = false;

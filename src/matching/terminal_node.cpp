@@ -1,6 +1,8 @@
 // TPatternMatchTerminalNode: making, finding and removing activations.
 #include "matching/terminal_node.h"
 
+#include <bit>
+
 #include "matching/activation.h"
 #include "matching/rete_network.h"
 #include "matching/rule.h"
@@ -38,48 +40,66 @@ void TPatternMatchTerminalNode::Link(TActivation* a) {
   a->FNext = nullptr;
   (FLast ? FLast->FNext : FFirst) = a;
   FLast = a;
-  uint64_t identity = IdentityOf(*a->Token());
-  auto found = FByIdentity.find(identity);
-  if (found == FByIdentity.end()) {
-    if (FSpareChain) {
-      FSpareChain.key() = identity;
-      FSpareChain.mapped() = TChain{};
-      found = FByIdentity.insert(std::move(FSpareChain)).position;
-    } else {
-      found = FByIdentity.emplace(identity, TChain{}).first;
-    }
-  }
-  TChain& chain = found->second;
-  a->FSamePrev = chain.Last;
-  a->FSameNext = nullptr;
-  (chain.Last ? chain.Last->FSameNext : chain.First) = a;
-  chain.Last = a;
   a->FSequence = ++FSequence;
   a->FListed = true;
   ++FCount;
+  if (FSlotCount > 0 && uint32_t(FCount) <= FSlotCount)
+    Index(a);
+  else if (FCount > kUnindexedActivations)
+    BuildIndex(FSlotCount > 0 ? 2 * FSlotCount : 4 * kUnindexedActivations);
+}
+
+size_t TPatternMatchTerminalNode::SlotOf(uint64_t identity) const {
+  // Fibonacci hashing spreads consecutive fact IDs over the whole table.
+  return size_t((identity * 0x9E3779B97F4A7C15ull) >> FSlotShift);
+}
+
+void TPatternMatchTerminalNode::BuildIndex(uint32_t slots) {
+  FSlots = std::make_unique<TActivation*[]>(slots);  // all null
+  FSlotCount = slots;
+  FSlotShift = uint32_t(64 - std::countr_zero(slots));
+  for (TActivation* a = FFirst; a; a = a->FNext) Index(a);
+}
+
+void TPatternMatchTerminalNode::Index(TActivation* a) {
+  a->FIdentity = IdentityOf(*a->Token());
+  TActivation*& slot = FSlots[SlotOf(a->FIdentity)];
+  a->FSamePrev = nullptr;
+  a->FSameNext = slot;
+  if (slot) slot->FSamePrev = a;
+  slot = a;
 }
 
 void TPatternMatchTerminalNode::Unlink(TActivation* a) {
   if (!a->FListed) return;
   (a->FPrev ? a->FPrev->FNext : FFirst) = a->FNext;
   (a->FNext ? a->FNext->FPrev : FLast) = a->FPrev;
-  auto it = FByIdentity.find(IdentityOf(*a->Token()));
-  if (it != FByIdentity.end()) {
-    (a->FSamePrev ? a->FSamePrev->FSameNext : it->second.First) = a->FSameNext;
-    (a->FSameNext ? a->FSameNext->FSamePrev : it->second.Last) = a->FSamePrev;
-    if (!it->second.First) FSpareChain = FByIdentity.extract(it);
+  if (FSlotCount > 0) {
+    (a->FSamePrev ? a->FSamePrev->FSameNext : FSlots[SlotOf(a->FIdentity)]) = a->FSameNext;
+    if (a->FSameNext) a->FSameNext->FSamePrev = a->FSamePrev;
   }
   a->FPrev = a->FNext = a->FSamePrev = a->FSameNext = nullptr;
   a->FListed = false;
-  --FCount;
+  if (--FCount == 0) {
+    FSlots.reset();
+    FSlotCount = 0;
+  }
 }
 
+// The oldest activation of an equal token.
 TActivation* TPatternMatchTerminalNode::FindEqual(const TIEToken& token) const {
-  auto it = FByIdentity.find(IdentityOf(token));
-  if (it == FByIdentity.end()) return nullptr;
-  for (TActivation* a = it->second.First; a; a = a->FSameNext)
-    if (a->Token()->Equals(token)) return a;
-  return nullptr;
+  uint64_t identity = IdentityOf(token);
+  if (FSlotCount == 0) {
+    for (TActivation* a = FFirst; a; a = a->FNext)
+      if (IdentityOf(*a->Token()) == identity && a->Token()->Equals(token)) return a;
+    return nullptr;
+  }
+  TActivation* found = nullptr;
+  for (TActivation* a = FSlots[SlotOf(identity)]; a; a = a->FSameNext)
+    if (a->FIdentity == identity && (!found || a->FSequence < found->FSequence) &&
+        a->Token()->Equals(token))
+      found = a;
+  return found;
 }
 
 void TPatternMatchTerminalNode::RemoveOne(TActivation* activation) {

@@ -6,8 +6,8 @@
 // without scanning the others.
 
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "matching/rete_node.h"
@@ -50,12 +50,12 @@ class TPatternMatchTerminalNode : public TReteNode {
  private:
   friend class TActivation;
 
-  struct TChain {
-    TActivation* First = nullptr;
-    TActivation* Last = nullptr;
-  };
-
   void Link(TActivation* activation);
+  // Files an activation in the index's chain of its identity.
+  void Index(TActivation* activation);
+  // Makes the index with this many slots and files every activation.
+  void BuildIndex(uint32_t slots);
+  [[nodiscard]] size_t SlotOf(uint64_t identity) const;
   void Unlink(TActivation* activation);
   [[nodiscard]] TActivation* FindEqual(const TIEToken& token) const;
   void RemoveOne(TActivation* activation);
@@ -69,11 +69,16 @@ class TPatternMatchTerminalNode : public TReteNode {
   TActivation* FLast = nullptr;
   int32_t FCount = 0;
   uint64_t FSequence = 0;
-  using TIdentityIndex = std::unordered_map<uint64_t, TChain>;
-  TIdentityIndex FByIdentity;
-  // The index entry of the last chain emptied, kept for the next new one:
-  // an activation made after one went costs no index allocation.
-  TIdentityIndex::node_type FSpareChain;
+  // Up to this many activations are found by looking through them; for
+  // more, an index by token identity (hash and last fact) is made, chains
+  // threaded through the activations themselves, and let go of when the
+  // last activation goes. The many rules of a large rule base that hold
+  // one or two activations cost no table, and none costs an allocation per
+  // activation.
+  static constexpr int32_t kUnindexedActivations = 8;
+  std::unique_ptr<TActivation*[]> FSlots;
+  uint32_t FSlotCount = 0;  // a power of two; 0 without an index
+  uint32_t FSlotShift = 0;
 };
 
 }  // namespace vettora

@@ -261,6 +261,39 @@ TEST(ReteNetworkTest, ExistsPassesOncePerPartialMatch) {
   EXPECT_EQ(e.CountFor("r"), 0);
 }
 
+// A rule's activations are found by looking through them while they are
+// few and through an index once there are many; the index is made and let
+// go of as the count crosses over. Either way a retraction takes out
+// exactly its own activation, from anywhere in the list, and the rest keep
+// the order they were made in.
+TEST(ReteNetworkTest, ActivationsLeaveFromAnywhereInAListOfAnyLength) {
+  TRuleTestEngine e;
+  TRule* rule = TRuleBuilder(e, "r").Ordered("n", {Var("x")}).Done();
+  TPatternMatchTerminalNode* terminal = e.Network->TerminalOf(*rule);
+  auto listed = [&] {
+    std::vector<std::string> ids;
+    for (TActivation* a : terminal->Activations()) ids.push_back(a->Token()->FactList());
+    return ids;
+  };
+  for (int round = 0; round < 2; ++round) {
+    std::vector<IFact> facts;
+    std::vector<std::string> expected;
+    for (int i = 0; i < 20; ++i) facts.push_back(e.AssertOrdered("n", {Int(i)}));
+    for (const IFact& f : facts) expected.push_back("f-" + std::to_string(f->ID()));
+    ASSERT_EQ(listed(), expected);
+    for (int i : {10, 0, 19, 5, 6, 7, 8, 9, 11, 1, 2, 18, 3}) {
+      e.Retract(facts[size_t(i)]);
+      std::erase(expected, "f-" + std::to_string(facts[size_t(i)]->ID()));
+      ASSERT_EQ(listed(), expected) << "after retracting element " << i;
+    }
+    e.Retract(facts[4]);
+    EXPECT_EQ(e.CountFor("r"), 6);
+    for (int i : {12, 13, 14, 15, 16, 17}) e.Retract(facts[size_t(i)]);
+    EXPECT_TRUE(listed().empty());
+    EXPECT_TRUE(e.Agenda.empty());
+  }
+}
+
 TEST(ReteNetworkTest, RetractionRemovesExactlyTheDependentActivations) {
   TRuleTestEngine e;
   TRuleBuilder(e, "r").Ordered("a", {Var("x")}).Ordered("b", {Var("x")}).Done();
