@@ -7,6 +7,7 @@
 #include "app/messages.h"
 #include "engine/fact_set.h"
 #include "engine/inference_engine.h"
+#include "engine/rule_assign.h"
 #include "engine/messages.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -30,24 +31,6 @@ const TEvent& Handler(const std::unordered_map<std::string, TEvent>& handlers,
   auto it = handlers.find(name);
   if (it == handlers.end()) Fail(kFormUnknownHandler, {component, name});
   return it->second;
-}
-
-// A rule component takes the left- and right-hand side, the comment and the
-// salience of a rule parsed from its stored text.
-void AssignParsedRule(TRule& rule, const TRule& parsed, TInferenceEngine& engine) {
-  TRule::TUpdateGuard guard(rule);
-  rule.SetRuleName(parsed.RuleName());
-  rule.SetComment(parsed.Comment());
-  std::vector<const TIEPattern*> patterns;
-  for (int32_t i = 0; i < parsed.PatternCount(); ++i) patterns.push_back(parsed.Patterns(i));
-  rule.SetPatterns(patterns);
-  rule.ClearActions();
-  for (int32_t i = 0; i < parsed.ActionCount(); ++i)
-    rule.AddAction(engine.CopyFunctionCall(*parsed.Actions(i)));
-  const IIEValue& salience = parsed.SalienceExpression();
-  if (salience && (parsed.Salience() != 0 || salience->DType() != dtInteger))
-    rule.SetSalienceExpression(salience);
-  guard.End();
 }
 
 }  // namespace
