@@ -1,0 +1,8 @@
+#include <QtTest>
+
+class TypesEditorTest : public QObject {
+  Q_OBJECT
+};
+
+QTEST_MAIN(TypesEditorTest)
+#include "types_editor_test.moc"
