@@ -3,6 +3,8 @@
 
 #include <cctype>
 
+#include "fuzzy/fuzzy_variable.h"
+#include "fuzzy/ifuzzy_set.h"
 #include "knowledge/construct_name.h"
 #include "knowledge/defined_type.h"
 #include "knowledge/fact.h"
@@ -64,6 +66,22 @@ IIEValue EmptyValueOf(TIEType kind) {
       break;
   }
   return v;
+}
+
+// A fuzzy default belongs to the variable of the slot's type, and its text
+// (the set's points) does not read back as a value: in another engine it
+// is made again against that engine's type -- the term of the same name,
+// or a copy of the set on the type's variable. Empty when the slot has no
+// fuzzy type there.
+IIEValue FuzzyDefaultFor(const TIEValue& value, const TIEDefinedType* type) {
+  const TIFuzzySet* set = FuzzySetOf(value);
+  TIFuzzyVariable* variable = type ? type->FuzzyVariable().Get() : nullptr;
+  if (!set || !variable) return {};
+  IFuzzySet term = set->IsTerm() ? variable->FindTerm(set->Name()) : IFuzzySet();
+  if (term) return MakeRef<TIEValue>(IFuzzySetBase(term));
+  IFuzzySet copy = set->Clone();
+  copy->SetVariable(variable);
+  return MakeRef<TIEValue>(IFuzzySetBase(copy));
 }
 
 }  // namespace
@@ -233,8 +251,12 @@ void TFactSlot::Assign(const TFactSlot& source) {
   IIEValue value = source.FSlotDefault;
   if (otherEngine && value) {
     TIEType kind = value->DType();
-    if (kind == dtFunCall || kind == dtFact || kind == dtFuzzy)
+    if (kind == dtFuzzy) {
+      value = FuzzyDefaultFor(*value, FExtendedTypeInfo.Get());
+      if (!value) value = MakeDefault(IsMultiSlot());
+    } else if (kind == dtFunCall || kind == dtFact) {
       value = engine->ParseValue(value->AsText());
+    }
   }
   SetSlotDefault(value);
 }

@@ -11,6 +11,8 @@
 #include "engine/messages.h"
 #include "engine/rules.h"
 #include "engine/user_functions.h"
+#include "fuzzy/ifuzzy_set.h"
+#include "knowledge/fact_slot.h"
 #include "engine_test_util.h"
 #include "values/messages.h"
 #include "values/property_store.h"
@@ -81,6 +83,27 @@ TEST(EngineAssign, TypeChecksComeBackAfterAnError) {
   EXPECT_EQ(ErrorOf([&] { target.Assign(source); }), "refused");
   EXPECT_TRUE(target.TypeChecks() == TTypeChecks{tcDynamic});
   EXPECT_EQ(target.Facts().Text(), source.Facts().Text());  // copied before the rules
+}
+
+// A fuzzy default is a set of the source's type; the copy's default must
+// be a term of the copy's own type, or the copy's facts would mix the two
+// engines' variables.
+TEST(EngineAssign, FuzzySlotDefaultsBecomeTermsOfTheCopysTypes) {
+  TInferenceEngine source;
+  source.Parser().ExecuteText(
+      "(deftype temp extends (type FUZZY) (range 0 100) (values (term cold (z 10 40))))\n"
+      "(deftemplate room (slot heat (type temp) (default cold)) (slot other (type temp)))\n");
+  TInferenceEngine target;
+  target.Assign(source);
+  EXPECT_EQ(target.FactTemplates().Text(), source.FactTemplates().Text());
+  IFactTemplate room = target.FindTemplate("room");
+  const TIEDefinedType* temp = target.FindDefinedType("temp").Get();
+  for (const char* slot : {"heat", "other"}) {
+    const TIFuzzySet* set = FuzzySetOf(*room->FindSlot(slot)->SlotDefault());
+    ASSERT_TRUE(set) << slot;
+    EXPECT_EQ(set->Variable(), temp->FuzzyVariable().Get()) << slot;
+  }
+  EXPECT_EQ(FuzzySetOf(*room->FindSlot("heat")->SlotDefault())->Name(), "cold");
 }
 
 TEST(EngineProperties, WrittenInDeclarationOrderAndReadBack) {
