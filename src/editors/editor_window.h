@@ -89,7 +89,7 @@ class TEditorWindow : public QDialog {
   [[nodiscard]] QToolBar* ToolBar() const { return FToolBar; }
   [[nodiscard]] QWidget* Content() const { return FContent; }
   [[nodiscard]] QDialogButtonBox* Buttons() const { return FButtons; }
-  // Adds a menu after File (its actions also get their status hints).
+  // Adds a menu after File; window_actions.h makes actions with their hints.
   QMenu* AddMenu(const QString& title);
 
   void accept() override;

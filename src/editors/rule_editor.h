@@ -9,11 +9,21 @@
 // Actions: New Rule (Ctrl+N), Add Rule (Ctrl+A), Replace Rule (Ctrl+R),
 // Delete (Ctrl+D), Clear Rules, Expand All, Collapse All, Edit Fact
 // Templates..., Edit Defined Types...
+//
+// The rule under edit is taken over only by Add Rule, Replace Rule or OK
+// (CommitPending); each parses the text made from the controls first, so a
+// rule that does not parse changes nothing -- not even the implied
+// templates its patterns would have made.
 
 #include <memory>
 #include <string>
 
 #include "editors/editor_window.h"
+#include "editors/rule_parts.h"
+
+class QDropEvent;
+class QListWidget;
+class QTreeWidgetItem;
 
 namespace Ui {
 class TRuleEditor;
@@ -47,9 +57,12 @@ class TRuleEditor : public TEditorWindow {
   void NewRule();
   // "Duplicate Rules defined with same name" (status bar, message) when the
   // name is taken; false, with the error shown, when the rule does not
-  // parse.
+  // parse. With MultiEdit off the edited rule becomes the one rule.
   bool AddRule();
+  // Replaces the rule selected in the tree (adds when none is); a rule
+  // that does not parse or compile leaves the selected one in place.
   bool ReplaceRule();
+  // Removes the selected rule by name and empties the edit area.
   void DeleteRule();
   void ClearRules();
   void ExpandAll();
@@ -57,12 +70,71 @@ class TRuleEditor : public TEditorWindow {
   void EditFactTemplates();
   void EditDefinedTypes();
 
+  // ---- What a drop (or a double-click) adds; `row` -1 appends.
+  // The pattern of the template (or of one of its slots) into the IF list.
+  void InsertTemplate(const std::string& name, const std::string& slot = {}, int row = -1);
+  // "(name )" into the IF or the THEN list. On the Free Form page both
+  // add a last line to the text instead.
+  void InsertFunction(const std::string& name, bool intoConditions, int row = -1);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void SetUpActions();
+  void SetUpEditArea();
+  void SetUpDragAndDrop();
+  bool FilterDrop(QObject* watched, QDropEvent* event);
+  void UpdateActions();
+
+  // ---- The trees.
+  void FillRuleTree();
+  void FillTemplateTree();
+  void RuleTreeChanged(QTreeWidgetItem* current);
+  void SelectRule(const std::string& name);
+  void InsertTemplateItem(const QTreeWidgetItem* item, int row);
+
+  // ---- The edit area.
+  void LoadRule(const std::string& name);
+  void ShowParts(const TRuleParts& parts);
+  [[nodiscard]] TRuleParts CurrentParts() const;
+  [[nodiscard]] bool IsDirty() const;
+  [[nodiscard]] bool FreeFormShown() const;
+  void PageChanged(int index);
+  void InsertLine(bool intoConditions, const QString& text, int row);
+  [[nodiscard]] QListWidget* ActiveList() const;
+  void AddLine();
+  void ReplaceLine();
+  void DeleteLine();
+  void MoveLine(int by);
+
+  // ---- Filing the rule under edit.
+  // Parses the edited rule, refuses a name taken by another rule than
+  // `replacing`, removes `replacing` and files the new rule; on any
+  // failure the rule base is as it was.
+  bool FileEdited(const std::string& replacing);
+  [[nodiscard]] std::unique_ptr<TRule> ParseEdited();
+  void ShowParseError(const std::exception& error, const TRuleTextLayout& layout);
+  bool FileRule(std::unique_ptr<TRule> rule);
+  void RestoreRule(const std::string& text);
+  void Filed(const std::string& name, const char* message);
+
   std::unique_ptr<Ui::TRuleEditor> FUi;
   bool FMultiEdit = true;
   bool FEnableFactTemplateEditor = true;
   bool FEnableTypeEditor = true;
   std::string FSingleRuleName;
+  // The rule the edit area was loaded from (the tree's selection); empty
+  // for a new rule.
+  std::string FSelectedRule;
+  // The text of the edit area as loaded: any other text is a pending edit.
+  std::string FLoadedText;
+  // The salience expression, enabled and one-shot flags of the loaded
+  // rule, which have no controls of their own and are written back as
+  // they were.
+  TRuleParts FKept;
+  QListWidget* FActiveList = nullptr;
+  bool FLoading = false;  // controls are being filled: no change handlers
 };
 
 }  // namespace vettora
