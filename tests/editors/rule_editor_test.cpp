@@ -32,6 +32,7 @@
 #include "engine/user_functions.h"
 #include "matching/rule.h"
 #include "scripted_prompts.h"
+#include "window_driver.h"
 
 using namespace vettora;
 
@@ -53,17 +54,6 @@ std::unique_ptr<TInferenceEngine> MakeEngine() {
   auto engine = std::make_unique<TInferenceEngine>();
   engine->ExecuteText(kProgram);
   return engine;
-}
-
-template <class T>
-T& Child(const QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(name);
-  if (!child) throw std::runtime_error(std::string("no control named ") + name);
-  return *child;
-}
-
-void Trigger(const QWidget& window, const char* action) {
-  Child<QAction>(window, action).trigger();
 }
 
 QTreeWidgetItem* TopItem(const QTreeWidget& tree, const QString& text) {

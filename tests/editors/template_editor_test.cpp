@@ -28,6 +28,7 @@
 #include "engine/rules.h"
 #include "matching/rule_engine.h"
 #include "scripted_prompts.h"
+#include "window_driver.h"
 #include "values/format.h"
 
 using namespace vettora;
@@ -50,21 +51,6 @@ std::unique_ptr<TInferenceEngine> MakeEngine() {
 }
 
 TFactTemplateEditor& Editor(QDialog& dialog) { return dynamic_cast<TFactTemplateEditor&>(dialog); }
-
-template <class T>
-T& Child(QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(name);
-  if (!child) qFatal("no child %s", name);
-  return *child;
-}
-
-void Trigger(QWidget& window, const char* action) { Child<QAction>(window, action).trigger(); }
-
-void Type(QWidget& window, const char* edit, const QString& text) {
-  QLineEdit& line = Child<QLineEdit>(window, edit);
-  line.selectAll();
-  QTest::keyClicks(&line, text);
-}
 
 void TickOnly(QDialog& dialog, TIEType kind) {
   Trigger(dialog, "actSelectNoTypes");

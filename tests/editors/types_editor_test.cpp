@@ -27,6 +27,7 @@
 #include "engine/messages.h"
 #include "fuzzy/fuzzy_variable.h"
 #include "scripted_prompts.h"
+#include "window_driver.h"
 #include "values/exceptions.h"
 #include "values/format.h"
 
@@ -47,24 +48,6 @@ std::unique_ptr<TInferenceEngine> MakeEngine() {
 }
 
 TTypesEditor& Editor(QDialog& dialog) { return dynamic_cast<TTypesEditor&>(dialog); }
-
-template <class T>
-T& Child(QWidget& window, const char* name) {
-  T* child = window.findChild<T*>(name);
-  if (!child) qFatal("no child %s", name);
-  return *child;
-}
-
-void Trigger(QWidget& window, const char* action) { Child<QAction>(window, action).trigger(); }
-
-void Type(QWidget& window, const char* edit, const QString& text) {
-  QLineEdit& line = Child<QLineEdit>(window, edit);
-  line.selectAll();
-  if (text.isEmpty())
-    QTest::keyClick(&line, Qt::Key_Delete);
-  else
-    QTest::keyClicks(&line, text);
-}
 
 // Ticks exactly the kinds given, clicking the boxes as a user would.
 void Tick(QWidget& window, TIETypes kinds) {
