@@ -215,18 +215,25 @@ QString TEditorWindow::StatusText() const { return FStatusBar->currentMessage();
 
 void TEditorWindow::ShowError(const std::exception& error, QPlainTextEdit* edit, int firstLine) {
   const auto* parse = dynamic_cast<const EIEParseException*>(&error);
-  int line = parse ? parse->LineNumber() : 0;
-  if (line > 0) {
+  const int line = parse ? parse->LineNumber() : 0;
+  const int column = parse ? parse->Column() : 0;
+  if (line > 0 && column > 0)
+    ShowStatus(QString::fromStdString(
+        FormatMessage(kEditorParseErrorAtColumn, {line, column, error.what()})));
+  else if (line > 0)
     ShowStatus(QString::fromStdString(FormatMessage(kEditorParseErrorAt, {line, error.what()})));
-  } else {
+  else
     ShowStatus(QString::fromUtf8(error.what()));
-  }
   if (!edit) return;
-  int block = std::max(0, line - firstLine);
-  QTextBlock target = edit->document()->findBlockByNumber(block);
+  QTextBlock target = edit->document()->findBlockByNumber(std::max(0, line - firstLine));
   if (!target.isValid()) target = edit->document()->lastBlock();
   QTextCursor cursor(target);
-  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  // On the token the parser stopped at; without a column the line is
+  // selected so that it stands out.
+  if (column > 0)
+    cursor.setPosition(target.position() + std::min(column - 1, std::max(0, target.length() - 1)));
+  else
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
   edit->setTextCursor(cursor);
   edit->setFocus();
 }

@@ -9,6 +9,7 @@ inline constexpr const char* kEditorEmptyFactSet = "Empty fact set property";
 inline constexpr const char* kEditorDuplicateRule = "Duplicate Rules defined with same name: \"%s\"";
 // Status bar texts of the editor windows.
 inline constexpr const char* kEditorParseErrorAt = "Line %d: %s";
+inline constexpr const char* kEditorParseErrorAtColumn = "Line %d, column %d: %s";
 inline constexpr const char* kEditorOpened = "Opened %s";
 inline constexpr const char* kEditorSaved = "Saved %s";
 inline constexpr const char* kEditorCannotOpen = "Cannot open %s: %s";

@@ -151,8 +151,10 @@ std::string TIEVorlanParser::ShortRecord(const std::string& record) {
 
 void TIEVorlanParser::ParseError(const std::string& where, const std::string& message) {
   int32_t line = CurrentLine();
+  int32_t column = FStream ? FStream->CurrentToken()->Column() : 0;
   throw EIEParseException(
-      FormatMessage(kParsingError, {message, where, std::to_string(line), CurrentRecord()}), line);
+      FormatMessage(kParsingError, {message, where, std::to_string(line), CurrentRecord()}), line,
+      column);
 }
 
 void TIEVorlanParser::Fail(const std::string& where, const std::string& message) {

@@ -39,6 +39,7 @@ bool IsNilText(const std::string& text) {
 void TIEStreamToken::Assign(const TIEStreamToken& source) {
   FDataType = source.FDataType;
   FLineNumber = source.FLineNumber;
+  FColumn = source.FColumn;
   FTag = source.FTag;
   FNumber = source.FNumber;
   FText = source.FText;

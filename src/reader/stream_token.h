@@ -49,6 +49,10 @@ class TIEStreamToken : public TCounted {
   // The line on which the token ends.
   [[nodiscard]] int32_t LineNumber() const { return FLineNumber; }
   void SetLineNumber(int32_t line) { FLineNumber = line; }
+  // The column (from 1) of the token's first character on the line it
+  // starts on; 0 when unknown.
+  [[nodiscard]] int32_t Column() const { return FColumn; }
+  void SetColumn(int32_t column) { FColumn = column; }
   // The value of a numeric token.
   [[nodiscard]] double Number() const { return FNumber; }
   void SetNumber(double number) { FNumber = number; }
@@ -78,6 +82,7 @@ class TIEStreamToken : public TCounted {
   int32_t FDataType = tkEndOfStream;
   int32_t FLineNumber = 0;
   int32_t FTag = 0;
+  int32_t FColumn = 0;
   double FNumber = 0;
   std::string FText;
   std::string FWhiteSpace;

@@ -30,6 +30,7 @@ bool EndsAtom(char c) { return c != '\0' && std::strchr("\"&();<[]|~", c) != nul
 
 void TIEVorlanStream::NewLineCounted() {
   if (FLineNumber < INT32_MAX) ++FLineNumber;
+  FColumn = 0;
 }
 
 void TIEVorlanStream::CountChar(char c) {
@@ -39,9 +40,11 @@ void TIEVorlanStream::CountChar(char c) {
     FAtLineStart = true;
   } else if (c == '\n') {
     if (!FAfterCR) NewLineCounted();
+    FColumn = 0;
     FAfterCR = false;
     FAtLineStart = true;
   } else {
+    if (FColumn < INT32_MAX) ++FColumn;
     FAfterCR = false;
     FAtLineStart = false;
   }
@@ -106,6 +109,7 @@ IStreamToken TIEVorlanStream::ReadRawToken() {
     FTokenText.clear();
     SkipWhitespace();
     char c;
+    FTokenColumn = FColumn + 1;
     if (!NextByte(c)) return MakeToken(kHintEndOfStream, std::string());
     CountChar(c);
     if (c == '"') return MakeToken(kHintString, ReadStringBody());
@@ -172,7 +176,7 @@ IStreamToken TIEVorlanStream::ReadAtomLike(char first) {
 // ---- Making tokens ----------------------------------------------------------
 
 void TIEVorlanStream::Fail(const std::string& message) const {
-  throw EIEParseException(message, FLineNumber);
+  throw EIEParseException(message, FLineNumber, FColumn);
 }
 
 IStreamToken TIEVorlanStream::MakeToken(int32_t hint, const std::string& text) {
@@ -181,6 +185,7 @@ IStreamToken TIEVorlanStream::MakeToken(int32_t hint, const std::string& text) {
   if (!known) Fail(FormatMessage(kInvalidTokenHint, {hint}));
   IStreamToken token = MakeRef<TIEStreamToken>();
   token->SetLineNumber(FLineNumber);
+  token->SetColumn(FTokenColumn);
   token->SetWhiteSpace(std::move(FWhiteSpace));
   FWhiteSpace.clear();
   if (hint == kHintClassify || (hint == kHintEndOfStream && !text.empty())) {

@@ -95,6 +95,8 @@ class TIEVorlanStream : public TIETokenizerStream {
   void Record(const IStreamToken& token);
 
   int32_t FLineNumber = 1;
+  int32_t FColumn = 0;       // characters consumed on the current line
+  int32_t FTokenColumn = 0;  // where the token being read starts
   bool FAfterCR = false;      // the last character consumed was a CR
   bool FAtLineStart = false;  // the last character consumed ended a line
   std::string FWhiteSpace;    // pending whitespace and comments

@@ -281,7 +281,7 @@ void FactEditorTest::BadInputIsRefusedAndOkStaysOpen() {
                    // A syntax error: the cursor goes to its line.
                    c.Type("(item (name pen)\n  (price 3)");
                    c.Trigger("actAdd");
-                   QVERIFY2(c.Status().startsWith("Line 2: "), qPrintable(c.Status()));
+                   QVERIFY2(c.Status().startsWith("Line 2, column 12: "), qPrintable(c.Status()));
                    QCOMPARE(c.Freeform->textCursor().blockNumber(), 1);
 
                    // Two facts at once: the second would be lost.

@@ -259,6 +259,7 @@ void RuleEditorTest::ASyntaxErrorIsShownOnItsLineAndNothingIsKept() {
   auto prompts = std::make_shared<TScriptedPrompts>();
   QString status;
   int cursorBlock = -1;
+  int cursorColumn = -1;
   bool freeFormShown = false, keptRule = true, keptTemplate = true, closedWhileBroken = true,
        closedWhenFixed = false;
   prompts->Steps.push_back([&](QDialog& window) {
@@ -274,6 +275,7 @@ void RuleEditorTest::ASyntaxErrorIsShownOnItsLineAndNothingIsKept() {
     freeFormShown = Child<QTabWidget>(window, "RulePages").currentWidget() ==
                     &Child<QWidget>(window, "FreeFormPage");
     cursorBlock = Child<QPlainTextEdit>(window, "ConditionsEdit").textCursor().blockNumber();
+    cursorColumn = Child<QPlainTextEdit>(window, "ConditionsEdit").textCursor().positionInBlock();
     keptRule = editor.Engine().FindRule("broken") != nullptr;
     keptTemplate = bool(editor.Engine().FactTemplates().Find("mystery"));
     window.accept();  // OK with the broken text pending
@@ -289,10 +291,12 @@ void RuleEditorTest::ASyntaxErrorIsShownOnItsLineAndNothingIsKept() {
   dialog.SetPrompts(prompts);
   QVERIFY(dialog.Execute());
 
-  // The rule text's line 4 (after name and comment) is the second condition.
-  QVERIFY2(status.startsWith("Line 4: "), qPrintable(status));
+  // The rule text's line 4 (after name and comment) is the second condition;
+  // the parser stopped at "salary", its eighth character.
+  QVERIFY2(status.startsWith("Line 4, column 8: "), qPrintable(status));
   QVERIFY(freeFormShown);
   QCOMPARE(cursorBlock, 1);
+  QCOMPARE(cursorColumn, 7);
   QVERIFY(!keptRule);
   QVERIFY(!keptTemplate);
   QVERIFY(!closedWhileBroken);

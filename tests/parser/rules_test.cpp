@@ -2,6 +2,8 @@
 // the return-value rewrite.
 #include "engine/rules.h"
 
+#include <memory>
+
 #include "matching/agenda.h"
 #include "matching/pattern.h"
 #include "matching/rule.h"
@@ -54,6 +56,25 @@ TEST_F(RuleParserTest, DeclareSetsSalienceAndFlags) {
                        "Expected integer, variable, or function call for salience"));
   EXPECT_TRUE(Contains(Run("(defrule t (a) (b))"), "Expected \"=>\""));
   EXPECT_FALSE(Engine.FindRule("t"));
+}
+
+// An editor puts the cursor where the parser stopped: the error carries the
+// line and the column of the token it could not take.
+TEST_F(RuleParserTest, ParseErrorsCarryTheLineAndColumnOfTheBadToken) {
+  try {
+    std::unique_ptr<TRule> rule(Engine.Parser().ParseRule("(defrule r\n  (a ?x)\n  (b)\n   (c))"));
+    ADD_FAILURE();
+  } catch (const EIEParseException& error) {
+    EXPECT_EQ(error.LineNumber(), 4);
+    EXPECT_EQ(error.Column(), 7);  // the rule's last ")", where "=>" was expected
+  }
+  try {
+    std::unique_ptr<TRule> rule(Engine.Parser().ParseRule("(defrule r (declare (salience high)) (a) =>)"));
+    ADD_FAILURE();
+  } catch (const EIEParseException& error) {
+    EXPECT_EQ(error.LineNumber(), 1);
+    EXPECT_EQ(error.Column(), 31);  // "high"
+  }
 }
 
 TEST_F(RuleParserTest, BoundPatternsAndRefusedBindings) {

@@ -50,6 +50,19 @@ TEST(VorlanLexer, VariablesAndAnonymousNames) {
   EXPECT_EQ(names.Prefixes, (std::vector<std::string>{"_blank_", "_blank_$"}));
 }
 
+// Columns count from 1 on the line a token starts on, whatever ended the
+// previous line (LF, CR LF or a lone CR) and whatever came before it on
+// the line (blanks, tabs, a string).
+TEST(VorlanLexer, TokensKnowTheColumnTheyStartAt) {
+  TLexer lexer("(a  bb\n\t?x \"s t\" 5\r\n  )\r;c\nz");
+  std::vector<std::pair<int, int>> places;
+  for (IStreamToken t = lexer.Stream.ReadRawToken(); t->DataType() != tkEndOfStream;
+       t = lexer.Stream.ReadRawToken())
+    places.emplace_back(t->LineNumber(), t->Column());
+  EXPECT_EQ(places, (std::vector<std::pair<int, int>>{
+                        {1, 1}, {1, 2}, {1, 5}, {2, 2}, {2, 5}, {2, 11}, {3, 3}, {5, 1}}));
+}
+
 TEST(VorlanLexer, Strings) {
   IStreamToken t = TLexer("\"a\\\"b\" \"c\\\\\"").Stream.ReadRawToken();
   EXPECT_EQ(t->DataType(), dtString);
