@@ -5,11 +5,14 @@
 #include "engine/defined_types.h"
 #include "engine/inference_engine.h"
 #include "values/exceptions.h"
+#include "values/format.h"
 
 namespace vettora {
 
 TDefinedTypesDialog::TDefinedTypesDialog(TComponent* owner) : TEditorDialog(owner) {}
 TDefinedTypesDialog::~TDefinedTypesDialog() { SetEngine(nullptr); }
+
+void TDefinedTypesDialog::SetEngine(TInferenceEngine* engine) { Track(FEngine, engine); }
 
 void TDefinedTypesDialog::Notification(TComponent* component, TOperation operation) {
   TEditorDialog::Notification(component, operation);
@@ -17,6 +20,8 @@ void TDefinedTypesDialog::Notification(TComponent* component, TOperation operati
 }
 
 bool TDefinedTypesDialog::Execute() {
+  // Every text the editor shows and reads back keeps every digit of a number.
+  TReadBackText exact;
   if (!FEngine) throw EIEException(kEditorUnknownEngine);
   TTypesEditor editor(ParentWidget());
   editor.CopyEngine(*FEngine);

@@ -15,7 +15,7 @@ class TDefinedTypesDialog : public TEditorDialog {
   [[nodiscard]] std::string ClassName() const override { return "TDefinedTypesDialog"; }
 
   [[nodiscard]] TInferenceEngine* Engine() const { return FEngine; }
-  void SetEngine(TInferenceEngine* engine) { Track(FEngine, engine); }
+  void SetEngine(TInferenceEngine* engine);
 
   bool Execute() override;
 

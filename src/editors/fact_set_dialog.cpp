@@ -10,11 +10,14 @@
 #include "engine/facts.h"
 #include "engine/inference_engine.h"
 #include "values/exceptions.h"
+#include "values/format.h"
 
 namespace vettora {
 
 TFactSetDialog::TFactSetDialog(TComponent* owner) : TEditorDialog(owner) {}
 TFactSetDialog::~TFactSetDialog() { SetFactSet(nullptr); }
+
+void TFactSetDialog::SetFactSet(TFactSet* factSet) { Track(FFactSet, factSet); }
 
 void TFactSetDialog::Notification(TComponent* component, TOperation operation) {
   TEditorDialog::Notification(component, operation);
@@ -42,6 +45,8 @@ void FillFactList(TInferenceEngine& copy, TFactSet& set) {
 }  // namespace
 
 bool TFactSetDialog::Execute() {
+  // Every text the editor shows and reads back keeps every digit of a number.
+  TReadBackText exact;
   if (!FFactSet) throw EIEException(kEditorEmptyFactSet);
   TInferenceEngine* engine = FFactSet->Engine();
   if (!engine) throw EIEException(kEditorUnknownEngine);

@@ -20,7 +20,7 @@ class TFactSetDialog : public TEditorDialog {
   [[nodiscard]] std::string ClassName() const override { return "TFactSetDialog"; }
 
   [[nodiscard]] TFactSet* FactSet() const { return FFactSet; }
-  void SetFactSet(TFactSet* factSet) { Track(FFactSet, factSet); }
+  void SetFactSet(TFactSet* factSet);
   [[nodiscard]] bool EnableFactTemplateEditor() const { return FEnableFactTemplateEditor; }
   void SetEnableFactTemplateEditor(bool value) { FEnableFactTemplateEditor = value; }
   [[nodiscard]] bool EnableTypeEditor() const { return FEnableTypeEditor; }

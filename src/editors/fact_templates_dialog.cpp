@@ -6,11 +6,14 @@
 #include "engine/fact_templates.h"
 #include "engine/inference_engine.h"
 #include "values/exceptions.h"
+#include "values/format.h"
 
 namespace vettora {
 
 TFactTemplatesDialog::TFactTemplatesDialog(TComponent* owner) : TEditorDialog(owner) {}
 TFactTemplatesDialog::~TFactTemplatesDialog() { SetEngine(nullptr); }
+
+void TFactTemplatesDialog::SetEngine(TInferenceEngine* engine) { Track(FEngine, engine); }
 
 void TFactTemplatesDialog::Notification(TComponent* component, TOperation operation) {
   TEditorDialog::Notification(component, operation);
@@ -18,6 +21,8 @@ void TFactTemplatesDialog::Notification(TComponent* component, TOperation operat
 }
 
 bool TFactTemplatesDialog::Execute() {
+  // Every text the editor shows and reads back keeps every digit of a number.
+  TReadBackText exact;
   if (!FEngine) throw EIEException(kEditorUnknownEngine);
   TFactTemplateEditor editor(ParentWidget());
   editor.CopyEngine(*FEngine);

@@ -17,7 +17,7 @@ class TFactTemplatesDialog : public TEditorDialog {
   [[nodiscard]] std::string ClassName() const override { return "TFactTemplatesDialog"; }
 
   [[nodiscard]] TInferenceEngine* Engine() const { return FEngine; }
-  void SetEngine(TInferenceEngine* engine) { Track(FEngine, engine); }
+  void SetEngine(TInferenceEngine* engine);
   [[nodiscard]] bool EnableTypeEditor() const { return FEnableTypeEditor; }
   void SetEnableTypeEditor(bool value) { FEnableTypeEditor = value; }
 

@@ -1,6 +1,6 @@
 #include "editors/rule_highlighter.h"
 
-#include <QSet>
+#include <set>
 
 namespace vettora {
 
@@ -8,15 +8,15 @@ namespace {
 
 enum TBlockState { bsCode = 0, bsInString = 1 };
 
-const QSet<QString>& Constructs() {
-  static const QSet<QString> words = {"defrule",   "deftemplate", "deffacts",  "deffunction",
+const std::set<QString>& Constructs() {
+  static const std::set<QString> words = {"defrule",   "deftemplate", "deffacts",  "deffunction",
                                       "defglobal", "deftype",     "deffuzzy",  "defmodule",
                                       "deffactset", "defgeneric", "defmethod", "defclass"};
   return words;
 }
 
-const QSet<QString>& Keywords() {
-  static const QSet<QString> words = {
+const std::set<QString>& Keywords() {
+  static const std::set<QString> words = {
       "=>",      "not",      "exists",    "test",    "and",       "or",      "forall",
       "logical", "declare",  "salience",  "slot",    "multislot", "type",    "default",
       "default-dynamic", "range", "allowed-values", "cardinality", "if", "then", "else",
@@ -99,9 +99,9 @@ void TRuleHighlighter::HighlightCode(const QString& text, int from, int to) {
       setFormat(at, int(word.size()), FFormats[hcVariable]);
     else if (number)
       setFormat(at, int(word.size()), FFormats[hcNumber]);
-    else if (Constructs().contains(word.toLower()))
+    else if (Constructs().count(word.toLower()) > 0)
       setFormat(at, int(word.size()), FFormats[hcConstruct]);
-    else if (Keywords().contains(word))
+    else if (Keywords().count(word) > 0)
       setFormat(at, int(word.size()), FFormats[hcKeyword]);
   }
 }

@@ -12,6 +12,7 @@
 #include "engine/rules.h"
 #include "matching/rule.h"
 #include "values/exceptions.h"
+#include "values/format.h"
 
 namespace vettora {
 
@@ -33,6 +34,8 @@ void TRulesDialog::Notification(TComponent* component, TOperation operation) {
 }
 
 bool TRulesDialog::Execute() {
+  // Every text the editor shows and reads back keeps every digit of a number.
+  TReadBackText exact;
   if (!FEngine) throw EIEException(kEditorUnknownEngine);
   if (!FMultiEdit && !FRule) throw EIEException(kEditorMissingRule);
   TRuleEditor editor(ParentWidget());

@@ -126,6 +126,7 @@ std::string TIEDefinedTypes::Text() const {
 
 void TIEDefinedTypes::Assign(const TIEDefinedTypes& source) {
   if (&source == this) return;
+  TReadBackText exact;  // copied through text: every digit must survive
   std::vector<std::string> texts = source.Texts();
   std::vector<std::string> gone;
   for (const auto& entry : FTable)

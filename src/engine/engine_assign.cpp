@@ -9,6 +9,7 @@
 #include "engine/inference_engine.h"
 #include "engine/rules.h"
 #include "engine/user_functions.h"
+#include "values/format.h"
 
 namespace vettora {
 
@@ -35,6 +36,7 @@ class TTypeChecksRestore {
 // this engine's network to templates of an engine that may go first.
 void TInferenceEngine::Assign(const TInferenceEngine& source) {
   if (&source == this) return;
+  TReadBackText exact;  // copied through text: every digit must survive
   Clear();
   FParser->AssignSettings(*source.FParser);
   TTypeChecksRestore restore(*this, source.FTypeChecks);

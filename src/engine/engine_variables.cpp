@@ -8,6 +8,7 @@
 #include "engine/collection_text.h"
 #include "engine/inference_engine.h"
 #include "matching/context.h"
+#include "values/format.h"
 
 namespace vettora {
 
@@ -58,6 +59,7 @@ std::string TEngineVariables::Text() const {
 
 void TGlobalVariables::Assign(const TGlobalVariables& source) {
   if (&source == this) return;
+  TReadBackText exact;  // copied through text: every digit must survive
   std::string text = source.Text();
   TGHashtableUpdate update(*this);
   ClearAll();

@@ -69,6 +69,7 @@ std::vector<std::string> TFactSets::OwnTexts() const {
 
 void TFactSets::Assign(const TFactSets& source) {
   if (&source == this) return;
+  TReadBackText exact;  // copied through text: every digit must survive
   // Taken first: clearing frees the sets this engine owns.
   std::vector<TFactSet*> sets(source.FItems.begin(), source.FItems.end());
   Clear();

@@ -121,6 +121,7 @@ std::string TFactTemplates::Text() const {
 
 void TFactTemplates::Assign(const TFactTemplates& source) {
   if (&source == this) return;
+  TReadBackText exact;  // copied through text: every digit must survive
   std::vector<std::string> gone;
   std::vector<IFactTemplate> differing;
   for (const auto& entry : FTable) {

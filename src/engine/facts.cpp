@@ -29,6 +29,7 @@ std::vector<std::string> TFacts::Texts() const {
 
 void TFacts::Assign(const TFacts& source) {
   if (&source == this) return;
+  TReadBackText exact;  // copied through text: every digit must survive
   std::vector<IFact> facts;
   facts.reserve(size_t(source.Count()));
   for (int32_t i = 0; i < source.Count(); ++i) facts.push_back(source.Items(i));

@@ -78,10 +78,18 @@ void TRules::Rekey(const std::string& oldName, const std::string& newName) {
 
 void TRules::Clear() {
   std::unordered_set<TComponent*> owned;
-  for (const auto& entry : FTable)
-    if (entry.Value->Owner() == static_cast<TComponent*>(FEngine) && !entry.Value->Destroying())
-      owned.insert(entry.Value);
+  std::vector<TRule*> foreign;
+  for (const auto& entry : FTable) {
+    TRule* rule = entry.Value;
+    if (rule->Owner() != static_cast<TComponent*>(FEngine))
+      foreign.push_back(rule);
+    else if (!rule->Destroying())
+      owned.insert(rule);
+  }
   FTable.Clear();
+  // A rule of another component is only let go, as RemoveRule does: it
+  // leaves the network too, or it would go on firing its old content.
+  for (TRule* rule : foreign) FEngine->ReteNetwork().RemoveRule(*rule);
   // Freed newest first, as the engine frees its children: each rule then
   // leaves the end of the engine's child list, in constant time.
   std::vector<TComponent*> doomed;
@@ -114,6 +122,7 @@ std::string TRules::Text() const {
 
 void TRules::Assign(const TRules& source) {
   if (&source == this) return;
+  TReadBackText exact;  // copied through text: every digit must survive
   TGHashtableUpdate update(FTable);
   // Taken first: clearing may free rules the source still lists (when it
   // refers to rules of this engine).

@@ -24,11 +24,11 @@ TIETypes Without(TIETypes types, TIETypes removed) {
 }
 
 // A range bound: "?VARIABLE" for no bound, a whole number for a whole
-// bound. A bound with a fraction keeps it ("%.4f"): writing it truncated
-// would narrow or widen the type when the text is read back.
+// bound; a bound with a fraction as value texts write floats (with every
+// digit while a TReadBackText lives, so that a copy keeps the type).
 std::string RangeBound(double value, double unlimited) {
   if (value == unlimited) return kOpenBound;
-  if (value != std::trunc(value) || !std::isfinite(value)) return FormatFloat4(value);
+  if (value != std::trunc(value) || !std::isfinite(value)) return FormatFloatText(value);
   char buffer[400];
   std::snprintf(buffer, sizeof buffer, "%.0f", value);
   return buffer;

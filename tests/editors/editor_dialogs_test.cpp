@@ -18,6 +18,7 @@
 #include "engine/facts.h"
 #include "engine/inference_engine.h"
 #include "engine/rules.h"
+#include "knowledge/defined_type.h"
 #include "matching/rete_network.h"
 #include "matching/rule.h"
 #include "scripted_prompts.h"
@@ -62,6 +63,7 @@ class EditorDialogsTest : public QObject {
   void TheWorkingCopyChecksTypesAndKeepsTheTargetsPackages();
   void TemplateAndTypeDialogsWriteBackOnOkOnly();
   void AConfirmedFactSetHoldsExactlyTheEditedFactsInOrder();
+  void NumbersComeBackWithEveryDigit();
   void ADestroyedTargetIsForgotten();
   void TheCaptionBecomesTheWindowTitle();
 };
@@ -235,6 +237,33 @@ void EditorDialogsTest::AConfirmedFactSetHoldsExactlyTheEditedFactsInOrder() {
   });
   QVERIFY(!dialog.Execute());
   QCOMPARE(set->Facts().Count(), 3);
+}
+
+// The working copy and the write-back go through text; four decimals
+// would quietly change 0.00125 into 0.0013.
+void EditorDialogsTest::NumbersComeBackWithEveryDigit() {
+  auto engine = MakeEngine();
+  engine->ExecuteText("(deftype share extends (type FLOAT) (range 0.00125 0.5))");
+  auto* set = new TFactSet(engine.get());
+  set->SetFacts({"(item (name pin) (price 0.00125))"});
+  auto prompts = std::make_shared<TScriptedPrompts>();
+  std::string shown;
+  prompts->Steps.push_back([&](QDialog& dialog) {
+    shown = Window(dialog).Engine().Facts().Texts().at(0);
+    return true;
+  });
+  prompts->Steps.push_back([](QDialog&) { return true; });
+  TFactSetDialog facts;
+  facts.SetPrompts(prompts);
+  facts.SetFactSet(set);
+  QVERIFY(facts.Execute());
+  QVERIFY2(shown.find("0.00125") != std::string::npos, shown.c_str());
+  QVERIFY(set->Facts().Strings(0).find("0.00125") != std::string::npos);
+  TDefinedTypesDialog types;
+  types.SetPrompts(prompts);
+  types.SetEngine(engine.get());
+  QVERIFY(types.Execute());
+  QCOMPARE(engine->FindDefinedType("share")->MinRange(), 0.00125);
 }
 
 void EditorDialogsTest::ADestroyedTargetIsForgotten() {

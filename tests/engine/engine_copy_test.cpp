@@ -13,7 +13,10 @@
 #include "engine/user_functions.h"
 #include "fuzzy/ifuzzy_set.h"
 #include "knowledge/fact_slot.h"
+#include "matching/agenda.h"
+#include "matching/rule.h"
 #include "engine_test_util.h"
+#include "values/format.h"
 #include "values/messages.h"
 #include "values/property_store.h"
 
@@ -70,6 +73,50 @@ TEST(EngineAssign, CopiesSettingsAndKnowledgeButNotPackages) {
   EXPECT_EQ(target.Run(), 1);
   EXPECT_NE(target.Facts().Text().find("(senior ann"), std::string::npos);
   EXPECT_EQ(source.Facts().Text().find("(senior ann"), std::string::npos);
+}
+
+// A copy goes through rule-language text; numbers must come through with
+// every digit, not with the four decimals listings print.
+TEST(EngineAssign, NumbersKeepEveryDigitInTheCopy) {
+  TInferenceEngine source;
+  source.Parser().ExecuteText(
+      "(deftype rate extends (type FLOAT) (range 0.00125 0.5))\n"
+      "(deftemplate loan (slot rate (type rate) (default 0.00125)))\n"
+      "(defglobal ?*fee* = 0.00125)\n"
+      "(deffacts book (loan (rate 0.0625001)))\n"
+      "(defrule cheap (loan (rate ?r&:(< ?r 0.00126))) => (printout t cheap crlf))\n");
+  source.Reset();
+  source.AssertString("(loan)");
+  TInferenceEngine target;
+  target.Assign(source);
+  TReadBackText exact;
+  EXPECT_EQ(target.DefinedTypes().Text(), source.DefinedTypes().Text());
+  EXPECT_EQ(target.FactTemplates().Text(), source.FactTemplates().Text());
+  EXPECT_EQ(target.GlobalVariables().Text(), source.GlobalVariables().Text());
+  EXPECT_EQ(target.FactSets().Text(), source.FactSets().Text());
+  EXPECT_EQ(target.Facts().Text(), source.Facts().Text());
+  EXPECT_EQ(target.Rules().Text(), source.Rules().Text());
+  EXPECT_NE(target.Rules().Text().find("0.00126"), std::string::npos);
+  EXPECT_EQ(target.Agenda().Count(), 1);  // (loan) at 0.00125 is cheap
+}
+
+// Emptying the rules lets a rule of another component go without freeing
+// it, and it no longer fires on what it matched.
+TEST(EngineAssign, ClearedRulesOfOtherComponentsLeaveTheNetwork) {
+  TInferenceEngine engine;
+  engine.Parser().ExecuteText("(deftemplate job (slot title))");
+  TComponent host;
+  auto* rule = new TRule(&host);
+  rule->SetRuleName("watch-jobs");
+  rule->SetEngine(&engine);
+  engine.Parser().ParseRulePatterns(*rule, "(job (title ?t))");
+  engine.AssertString("(job (title a))");
+  EXPECT_EQ(engine.Agenda().Count(), 1);
+  engine.Rules().Clear();
+  EXPECT_EQ(engine.Agenda().Count(), 0);
+  engine.AssertString("(job (title b))");
+  EXPECT_EQ(engine.Agenda().Count(), 0);
+  EXPECT_EQ(rule->RuleName(), "watch-jobs");  // still the host's
 }
 
 TEST(EngineAssign, TypeChecksComeBackAfterAnError) {
