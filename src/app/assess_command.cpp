@@ -6,6 +6,7 @@
 
 #include "app/assessment.h"
 #include "app/evaluation_file.h"
+#include "app/knowledge_file.h"
 
 namespace vettora {
 
@@ -34,13 +35,15 @@ TFormHandlers OutcomeHandlers(TOutcome& outcome) {
 
 }  // namespace
 
-int RunAssessCommand(const std::string& fileName, std::ostream& out, std::ostream& err) {
+int RunAssessCommand(const std::string& fileName, const std::string& knowledgeFile,
+                     std::ostream& out, std::ostream& err) {
   try {
     TApplicant applicant;
     LoadEvaluationFile(fileName, applicant);
     TOutcome outcome;
-    TAssessment assessment(WindowStoredForm(), OutcomeHandlers(outcome));
-    assessment.Assess(applicant);
+    TLoadedAssessment loaded = LoadAssessment(OutcomeHandlers(outcome), knowledgeFile);
+    if (!loaded.Warning.empty()) err << loaded.Warning << '\n';
+    loaded.Assessment->Assess(applicant);
     if (!outcome.Apology.empty()) out << outcome.Apology << '\n';
     if (outcome.Offered) out << outcome.Title << '\n' << outcome.Salary << '\n';
     out.flush();

@@ -5,10 +5,14 @@
 #include <QFile>
 
 #include "app/messages.h"
+#include "app/rule_components.h"
+#include "editors/fact_set_dialog.h"
+#include "editors/rules_dialog.h"
 #include "engine/fact_set.h"
 #include "engine/inference_engine.h"
 #include "knowledge/fact.h"
 #include "matching/context.h"
+#include "matching/rule.h"
 #include "values/exceptions.h"
 #include "values/format.h"
 
@@ -55,10 +59,37 @@ std::string WindowStoredForm() {
   return file.readAll().toStdString();
 }
 
-TAssessment::TAssessment(std::string_view storedForm, const TFormHandlers& handlers) {
+TAssessment::TAssessment(std::string_view storedForm, const TFormHandlers& handlers)
+    : FFactSetDialog1(std::make_unique<TFactSetDialog>()),
+      FRulesDialog1(std::make_unique<TRulesDialog>()) {
   FForm.Load(storedForm, handlers);
-  (void)Engine();
-  (void)FactSet();
+  FFactSetDialog1->SetName("FactSetDialog1");
+  FFactSetDialog1->SetCaption(kFactSetDialogCaption);
+  FFactSetDialog1->SetFactSet(&FactSet());
+  FRulesDialog1->SetName("RulesDialog1");
+  FRulesDialog1->SetCaption(kRulesDialogCaption);
+  FRulesDialog1->SetEngine(&Engine());
+}
+
+TAssessment::~TAssessment() = default;
+
+std::vector<TRule*> TAssessment::RuleComponents() const {
+  std::vector<TRule*> rules;
+  for (TComponent* component : FForm.Components())
+    if (auto* rule = dynamic_cast<TRule*>(component)) rules.push_back(rule);
+  return rules;
+}
+
+void TAssessment::ReattachRuleComponents() {
+  std::string failure;
+  for (TRule* rule : RuleComponents()) {
+    try {
+      ReattachRuleComponent(Engine(), *rule);
+    } catch (const EIEException& error) {
+      if (failure.empty()) failure = error.what();
+    }
+  }
+  if (!failure.empty()) throw EIEException(failure);
 }
 
 TInferenceEngine& TAssessment::Engine() const { return FForm.Get<TInferenceEngine>(kEngineName); }

@@ -98,7 +98,10 @@ std::string EvaluationText(const TApplicant& a) {
   return text + kCrLf;
 }
 
-void ReadEvaluationText(const std::string& text, const std::string& fileName, TApplicant& a) {
+// Read into a copy that replaces the target only once every field is valid.
+void ReadEvaluationText(const std::string& text, const std::string& fileName,
+                        TApplicant& applicant) {
+  TApplicant a = applicant;
   TEvaluationReader reader(text, fileName);
   a.FirstName = reader.ReadLine();
   a.LastName = reader.ReadLine();
@@ -116,6 +119,7 @@ void ReadEvaluationText(const std::string& text, const std::string& fileName, TA
   for (int i = 0; i < kSkillCount; ++i)
     a.Ratings[size_t(i)] =
         reader.ReadInteger(kRatingFields[i], 0, LastIndex(kRatingCaptions.size()));
+  applicant = std::move(a);
 }
 
 void LoadEvaluationFile(const std::string& fileName, TApplicant& applicant) {

@@ -12,8 +12,8 @@
 // integer skips any blanks and line ends before it; a whole line (names,
 // employer) is read up to CR or LF. It is strict about content: a field
 // that is not an integer, is missing or is out of its control's range is an
-// error naming the file and the line. Fields are stored into the target as
-// they are read, so after an error the target keeps what came before it.
+// error naming the file and the line. The whole text is read and checked
+// before anything is stored, so after an error the target is as it was.
 
 #include <stdexcept>
 #include <string>
@@ -30,8 +30,9 @@ class EEvaluationFileError : public std::runtime_error {
 // The file's text for the applicant.
 [[nodiscard]] std::string EvaluationText(const TApplicant& applicant);
 
-// Reads `text` into `applicant` field by field; `fileName` names the source
-// in error messages. Raises EEvaluationFileError.
+// Reads `text` into `applicant`, all of it or (raising
+// EEvaluationFileError) nothing; `fileName` names the source in error
+// messages.
 void ReadEvaluationText(const std::string& text, const std::string& fileName,
                         TApplicant& applicant);
 

@@ -6,6 +6,8 @@ namespace vettora {
 
 inline constexpr const char* kAppTitle = "Vettora Application";
 inline constexpr const char* kProductName = "Vettora";
+// The program's name for its application-data folder.
+inline constexpr const char* kAppDataName = "vettora";
 inline constexpr const char* kVersionLabel = "Version %s";
 inline constexpr const char* kApology =
     "We are sorry %s, but there are no job openings at this time";
@@ -58,5 +60,42 @@ inline constexpr const char* kWhyNoChange = "changed no fact";
 inline constexpr const char* kWhyAbsent = "no fact matched %s";
 inline constexpr const char* kWhyBindings = "with %s";
 inline constexpr const char* kWhyResult = "Result: %s";
+
+// Editing the rules and the company data.
+inline constexpr const char* kFactSetDialogCaption = "Edit initial facts...";
+inline constexpr const char* kRulesDialogCaption = "Edit evaluation rules...";
+inline constexpr const char* kKnowledgeFileName = "knowledge.vkb";
+inline constexpr const char* kKnowledgeFormat = "Vettora edited knowledge 1";
+inline constexpr const char* kKnowledgeDamaged =
+    "The edited rules in \"%s\" cannot be used (%s); the original rules are used instead.";
+inline constexpr const char* kKnowledgeCannotSave =
+    "The edited rules cannot be kept for the next start: cannot save \"%s\": %s";
+inline constexpr const char* kKnowledgeCannotRemove =
+    "The edited rules in \"%s\" cannot be removed: %s";
+inline constexpr const char* kKnowledgeNotJson = "not a knowledge file";
+inline constexpr const char* kKnowledgeBadFormat = "unknown format \"%s\"";
+inline constexpr const char* kKnowledgeBadMember = "\"%s\" is missing or not %s";
+inline constexpr const char* kKnowledgeNotAFact = "not a fact";
+inline constexpr const char* kKnowledgeBadPart = "%s, item %d: %s";
+inline constexpr const char* kEditFailed = "The edit could not be taken over and was undone: %s";
+inline constexpr const char* kConfirmRestore =
+    "Restore the original rules and company data? Your edits of the rules and of the "
+    "company data are lost.";
+
+// Unsaved changes and the window title.
+inline constexpr const char* kAskSaveChanges = "Do you want to save the changes to %s?";
+inline constexpr const char* kNewEvaluation = "the new evaluation";
+inline constexpr const char* kTitleWithFile = "%s - %s";
+inline constexpr const char* kModifiedMark = "*";
+
+// Why an action is unavailable, added to its hint.
+inline constexpr const char* kHintUnavailable = "%s (unavailable: %s)";
+inline constexpr const char* kWhyNoSelection = "select some text first";
+inline constexpr const char* kWhyNoEditFocused = "click into an edit field first";
+inline constexpr const char* kWhyReadOnly = "this field cannot be changed";
+inline constexpr const char* kWhyClipboardEmpty = "the clipboard holds no text";
+inline constexpr const char* kWhyUnchanged = "nothing changed since the last save";
+inline constexpr const char* kWhyAssessing = "an assessment is running";
+inline constexpr const char* kWhyOriginalRules = "the original rules are in use";
 
 }  // namespace vettora

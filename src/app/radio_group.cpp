@@ -19,6 +19,10 @@ TRadioGroup::TRadioGroup(QGroupBox& box, std::span<const char* const> captions, 
     FGroup->addButton(button, i);
     grid->addWidget(button, i / columns, i % columns);
   }
+  // Only the button that comes on counts: each change unchecks another too.
+  connect(FGroup, &QButtonGroup::idToggled, this, [this](int, bool checked) {
+    if (checked) emit Changed();
+  });
 }
 
 int TRadioGroup::ItemIndex() const { return FGroup->checkedId(); }

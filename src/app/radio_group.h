@@ -24,6 +24,10 @@ class TRadioGroup : public QObject {
   [[nodiscard]] QRadioButton* Button(int index) const;
   [[nodiscard]] int Count() const;
 
+ signals:
+  // Another button was checked (by the user or by SetItemIndex).
+  void Changed();
+
  private:
   QButtonGroup* FGroup;
 };

@@ -29,6 +29,29 @@ void TQtWindowPrompts::ShowMessage(QWidget* parent, const QString& text) {
   QMessageBox::information(parent, kAppTitle, text);
 }
 
+void TQtWindowPrompts::ShowWarning(QWidget* parent, const QString& text) {
+  QMessageBox::warning(parent, kAppTitle, text);
+}
+
+bool TQtWindowPrompts::Confirm(QWidget* parent, const QString& text) {
+  return QMessageBox::question(parent, kAppTitle, text, QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::No) == QMessageBox::Yes;
+}
+
+// Escape and closing the box cancel: nothing is lost by accident.
+TSaveAnswer TQtWindowPrompts::AskSaveChanges(QWidget* parent, const QString& text) {
+  switch (QMessageBox::warning(parent, kAppTitle, text,
+                               QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                               QMessageBox::Save)) {
+    case QMessageBox::Save:
+      return saSave;
+    case QMessageBox::Discard:
+      return saDiscard;
+    default:
+      return saCancel;
+  }
+}
+
 QString TQtWindowPrompts::OpenFileName(QWidget* parent, const QString& current) {
   return RunFileDialog(parent, current, QFileDialog::AcceptOpen);
 }

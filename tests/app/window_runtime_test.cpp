@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QtTest>
 #include <functional>
 
 #include "app/app_resources.h"
 #include "app/assessment.h"
+#include "app/knowledge_file.h"
 #include "app/main_window.h"
 #include "app/qt_user_dialogs.h"
 #include "engine/engine_parser.h"
@@ -78,7 +80,13 @@ class WindowRuntimeTest : public QObject {
   }
 
  private slots:
-  void initTestCase() { InitAppResources(); }
+  // Edited rules of the user (or of an earlier run) must not change what
+  // the rules here see: the knowledge file lives in a test folder.
+  void initTestCase() {
+    QStandardPaths::setTestModeEnabled(true);
+    QFile::remove(QString::fromStdString(DefaultKnowledgePath()));
+    InitAppResources();
+  }
   void init() {
     FShown.clear();
     FWindow = std::make_unique<TMainWindow>();
