@@ -207,6 +207,9 @@ void TRuleEditor::FillTemplateTree() {
   TTreeNode root;
   Engine().FactTemplates().CopyToTree(root);
   for (const TTreeNode& node : root.Children) {
+    // The engine's own helper templates ("__NOT-OR-TEST-CE*") are no
+    // template a rule is written on.
+    if (node.Text.rfind("__", 0) == 0) continue;
     auto* item = new QTreeWidgetItem(FUi->TemplateTree, {Q(node.Text)});
     item->setData(0, kTemplateRole, Q(node.Text));
     for (size_t i = 0; i < node.Children.size(); ++i) {

@@ -478,6 +478,8 @@ void RuleEditorTest::TemplatesAndFunctionsAreAddedAsLines() {
   auto& templates = Child<QTreeWidget>(window, "TemplateTree");
   auto& conditions = Child<QListWidget>(window, "IfList");
   QTreeWidgetItem* offer = TopItem(templates, "offer");
+  for (int i = 0; i < templates.topLevelItemCount(); ++i)  // no helper templates
+    QVERIFY(!templates.topLevelItem(i)->text(0).startsWith("__"));
 
   Child<QCheckBox>(window, "AssignVariableCheck").setChecked(true);
   emit templates.itemDoubleClicked(ChildItem(*offer, "salary"), 0);
