@@ -16,8 +16,9 @@ namespace vettora {
 void ReattachRuleComponent(TInferenceEngine& engine, TRule& component) {
   TRule* filed = engine.Rules().Find(component.RuleName());
   if (filed == &component) return;
-  // Emptying a collection only forgets the rules it does not own; the
-  // component leaves the network too, so that it cannot fire a stale copy.
+  // The emptied collection let the component go (and took it out of the
+  // network); it keeps no engine either until it takes over its edited rule
+  // below, so a component whose rule was deleted stays out.
   component.SetEngine(nullptr);
   if (!filed || filed->Owner() != &engine) return;
   // Parsed before the plain rule goes, so that a failure loses nothing.
