@@ -6,7 +6,7 @@ cd "$(dirname "$0")/.."
 mode="${1:-release}"
 if [ "$mode" = "sanitize" ]; then
   dir=build-sanitize
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVETTORA_SANITIZE=ON -DVETTORA_BENCH=OFF >/dev/null
+  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVETTORA_SANITIZE=ON -DVETTORA_BUILD_BENCH=OFF >/dev/null
 else
   dir=build
   cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -22,7 +22,7 @@ shift $(( $# >= 2 ? 2 : 1 ))
 
 bash scripts/setup.sh --fuzz
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DVETTORA_FUZZ=ON -DVETTORA_TESTS=OFF -DVETTORA_BENCH=OFF >/dev/null
+  -DCMAKE_CXX_COMPILER=clang++ -DVETTORA_FUZZ=ON -DVETTORA_BUILD_TESTS=OFF -DVETTORA_BUILD_BENCH=OFF >/dev/null
 cmake --build build-fuzz -j"$(nproc)" --target "fuzz_$harness"
 
 scratch="build-fuzz/scratch/$harness"

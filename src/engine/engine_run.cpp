@@ -83,7 +83,10 @@ void TInferenceEngine::FireNext(int32_t index) {
     if (Watching(cwRule))
       PrintOut("", "FIRE " + std::to_string(FRulesFired) + " " + RuleNameOf(*activation) + " " +
                        TokenText(*activation) + "\r\n");
-    activation->Fire();
+    // A rule that retracts a fact of its own match has left its node by
+    // the time its actions end; it has fired all the same.
+    if (!activation->Fire() && OnRuleFired && activation->Rule())
+      OnRuleFired(*this, *activation->Rule());
   } catch (...) {
     FFiringActivation = outer;
     FinishFiring(activation);

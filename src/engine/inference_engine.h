@@ -503,7 +503,8 @@ class TInferenceEngine : public TComponent,
   std::unique_ptr<IEngineParser> FParser;
   TNoUserDialogs FNoUserDialogs;
   TUserDialogs* FUserDialogs = &FNoUserDialogs;
-  float FVersion = 2.0f;
+  // The major and minor number of the project's version.
+  float FVersion = VETTORA_VERSION_NUMBER;
 
   // Owned collections, made in this order by the constructor.
   std::unique_ptr<TIOStreams> FIOStreams;

@@ -56,9 +56,11 @@ std::unique_ptr<TActivation> TActivation::Clone() const {
   return copy;
 }
 
-void TActivation::Fire() {
+bool TActivation::Fire() {
   FRule->Fire(*this);
-  if (FListed && FNode) FNode->Fired(*this);
+  if (!FListed || !FNode) return false;
+  FNode->Fired(*this);
+  return true;
 }
 
 std::string TActivation::Text() const {

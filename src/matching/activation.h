@@ -52,7 +52,9 @@ class TActivation : public TObject {
 
   // Fires the rule with the token, then tells the node the activation has
   // fired: the node drops it and the network reports it to the engine.
-  void Fire();
+  // False when the actions took the activation off its node themselves
+  // (they retracted one of its facts), so that nobody was told.
+  bool Fire();
 
   // "<salience> <rule name> : f-1, f-2 (1.0000)".
   [[nodiscard]] std::string Text() const;
