@@ -62,7 +62,7 @@ void TInferenceEngine::Reset() {
 }
 
 void TInferenceEngine::Clear() {
-  FHaltRequest = false;
+  FHaltRequest.store(false, std::memory_order_relaxed);
   FFacts->SetNextId(0);
   FRuleNumber = 0;
   ExtractFiringActivations();

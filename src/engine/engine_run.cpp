@@ -36,10 +36,9 @@ std::string TokenText(const TActivation& activation) {
 int32_t TInferenceEngine::Run(int32_t maximum) {
   CheckStackSpace("Runs");
   StartInference();
-  while (!FHaltRequest && FRulesFired < maximum) {
+  while (!HaltRequested() && FRulesFired < maximum) {
     int32_t next = NextToFire();
     if (next < 0) break;
-    std::lock_guard<std::recursive_mutex> lock(FLock);
     FireNext(next);
   }
   EndInference();
@@ -53,7 +52,7 @@ void TInferenceEngine::StartInference() {
   FRulesFired = 0;
   FStatistics.FactMax = FFacts->Count();
   FStatistics.AgendaMax = FAgenda->Count();
-  FHaltRequest = false;
+  FHaltRequest.store(false, std::memory_order_relaxed);
 }
 
 // The first entry not being fired. Entries stay on the agenda while they

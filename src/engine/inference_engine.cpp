@@ -15,6 +15,7 @@
 #include "engine/rules.h"
 #include "engine/user_functions.h"
 #include "functions/user_package.h"
+#include "fuzzy/singletons_evaluation.h"
 #include "matching/context.h"
 #include "matching/pattern.h"
 #include "matching/rete_network.h"
@@ -49,6 +50,7 @@ TInferenceEngine::TInferenceEngine(TComponent* owner, TCollectionFactory collect
       FCollectionFactory(std::move(collections)),
       FPackageFactory(CreateDefaultPackage),
       FParser(std::make_unique<TEngineTextFallback>()) {
+  RegisterFuzzyValues();
   ConstructCollections();
   // The program's parser reads all text the engine is given; it needs the
   // collections above, so it replaces the fallback only now.

@@ -12,15 +12,16 @@
 // through IFuzzyParser, rules and the network through IRuleEngine, its
 // agenda through IAgendaEngine.
 //
-// Everything runs on the caller's thread. A run takes the engine's lock
-// around each single firing; the lock is recursive, so a rule may run the
-// engine again from inside its actions.
+// Threads: an engine is used by one thread at a time, the caller's; it
+// takes no locks. The one call allowed from any thread at any time is
+// Halt() (a Stop button's). Events run on the thread that runs the engine.
+// A rule may run the engine again from inside its actions.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <limits>
 #include <memory>
-#include <mutex>
 #include <string>
 #include <unordered_set>
 
@@ -113,9 +114,11 @@ class TInferenceEngine : public TComponent,
   // Fires the front activation until the agenda is empty, `maximum` rules
   // have fired or a halt is requested; answers the number fired.
   int32_t Run(int32_t maximum = kRunForever);
-  // Asks the run to stop after the rule being fired.
-  void Halt() { FHaltRequest = true; }
-  [[nodiscard]] bool HaltRequested() const { return FHaltRequest; }
+  // Asks the run to stop after the rule being fired; safe from any thread.
+  void Halt() { FHaltRequest.store(true, std::memory_order_relaxed); }
+  [[nodiscard]] bool HaltRequested() const {
+    return FHaltRequest.load(std::memory_order_relaxed);
+  }
   // Rules fired so far in the current (or last) run.
   [[nodiscard]] int32_t RulesFired() const { return FRulesFired; }
   // The activation being fired, or null outside a firing.
@@ -545,10 +548,10 @@ class TInferenceEngine : public TComponent,
   // Counters and run state.
   int32_t FRuleNumber = 0;
   int32_t FRulesFired = 0;
-  bool FHaltRequest = false;
+  // Written by Halt() from any thread; only a flag, it publishes no data.
+  std::atomic<bool> FHaltRequest = false;
   TRunStatistics FStatistics;
   TActivation* FFiringActivation = nullptr;
-  std::recursive_mutex FLock;
 
   // Output capture (dribble) and the batch being run (owned by the running
   // BatchFromStream), both absent normally.

@@ -6,6 +6,7 @@
 #include "fuzzy/fuzzy_expression.h"
 #include "fuzzy/ie_fuzzy_set.h"
 #include "fuzzy/messages.h"
+#include "fuzzy/singletons_evaluation.h"
 #include "values/format.h"
 #include "values/singletons_vector.h"
 

@@ -5,6 +5,7 @@
 #include "fuzzy/fuzzy_variable.h"
 #include "fuzzy/ie_fuzzy_set.h"
 #include "fuzzy/messages.h"
+#include "fuzzy/singletons_evaluation.h"
 #include "values/format.h"
 #include "values/singletons_vector.h"
 
@@ -36,5 +37,7 @@ IIEValue BuildFuzzyValue(const TSingletonsVector& singletons, IEvalContext* cont
   set->SetName(set->PrintValues());
   return MakeRef<TIEValue>(IFuzzySetBase(set));
 }
+
+void RegisterFuzzyValues() { SetFuzzyValueBuilder(&BuildFuzzyValue); }
 
 }  // namespace vettora

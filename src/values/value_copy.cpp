@@ -8,6 +8,20 @@
 
 namespace vettora {
 
+namespace {
+
+constexpr const char* kNoFuzzyValueBuilder =
+    "No fuzzy value builder is registered to evaluate the singleton list %s";
+
+// Through the fuzzy layer's builder, which every engine registers.
+IIEValue EvaluateSingletons(const TIEValue& value, IEvalContext* context) {
+  TFuzzyValueBuilder builder = FuzzyValueBuilder();
+  if (!builder) throw EIEException(FormatMessage(kNoFuzzyValueBuilder, {value.AsText()}));
+  return builder(*value.AsSingletons(), context);
+}
+
+}  // namespace
+
 TObject* TIEValue::DuplicateOwned() const {
   std::unique_ptr<TObject> copy = FPayload.Object->Duplicate();
   if (!copy) throw EIEException(FormatMessage(kCannotCopyObject, {FPayload.Object->ClassName()}));
@@ -71,7 +85,7 @@ IIEValue TIEValue::Evaluate(IEvalContext* context) {
       }
       break;
     case dtSingletons:
-      return BuildFuzzyValue(*static_cast<TSingletonsVector*>(Counted()), context);
+      return EvaluateSingletons(*this, context);
     default:
       break;
   }

@@ -3,6 +3,8 @@
 // live in higher layers: function calls, facts, fuzzy sets and variables,
 // pattern bindings and the evaluation context. Each is implemented once,
 // higher up (function calls, the fact list, the fuzzy sets, the context).
+// Values link nothing above them: the one function they call upward, the
+// fuzzy value builder, is registered at run time.
 
 #include <cstdint>
 #include <string>
@@ -88,7 +90,14 @@ class TBindingInfoBase : public TObject {
 };
 
 // Builds the fuzzy value that a singleton list stands for, evaluating each X
-// and Y in `context`. Defined by the fuzzy layer.
-[[nodiscard]] IIEValue BuildFuzzyValue(const TSingletonsVector& singletons, IEvalContext* context);
+// and Y in `context`. The fuzzy layer supplies it (RegisterFuzzyValues,
+// which every engine calls when it is made); evaluating a singleton list
+// before one is set raises an EIEException.
+using TFuzzyValueBuilder = IIEValue (*)(const TSingletonsVector& singletons,
+                                        IEvalContext* context);
+// Sets the builder for the whole program; safe from any thread.
+void SetFuzzyValueBuilder(TFuzzyValueBuilder builder);
+// The builder set last, or null.
+[[nodiscard]] TFuzzyValueBuilder FuzzyValueBuilder();
 
 }  // namespace vettora

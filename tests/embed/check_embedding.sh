@@ -14,7 +14,6 @@ mkdir -p "$scratch"
 
 # The engine must configure without Qt and without pkg-config's libedit.
 cmake -S "$source_dir" -B "$scratch/engine" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=ON \
-  -DCMAKE_INTERPROCEDURAL_OPTIMIZATION=OFF \
   -DVETTORA_BUILD_APP=OFF -DVETTORA_BUILD_SHELL=OFF \
   -DVETTORA_BUILD_TESTS=OFF -DVETTORA_BUILD_BENCH=OFF \
   -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON -DCMAKE_DISABLE_FIND_PACKAGE_PkgConfig=ON \

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fuzzy/fuzzy_error.h"
+#include "fuzzy/singletons_evaluation.h"
 #include "fuzzy_test_util.h"
 #include "values/singletons_vector.h"
 #include "values/value_vector.h"
@@ -191,6 +192,7 @@ TEST_F(FuzzyExpression, SingletonsAndFreeSetsJoinTheVariable) {
 }
 
 TEST(BuildFuzzyValue, EvaluatesEveryPointInOneUpdate) {
+  RegisterFuzzyValues();  // what an engine does when it is made
   IFuzzyVariable v = Variable("v", 0, 10);
   ISingletonsVector points = MakeRef<TSingletonsVector>();
   points->SetOwner(v);
