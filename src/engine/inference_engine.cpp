@@ -73,7 +73,7 @@ void TInferenceEngine::ConstructCollections() {
   FRules = MakeCollection<TRules>(ckRules);
   FEngineVariables = MakeCollection<TEngineVariables>(ckEngineVariables);
   FUserFunctions = MakeCollection<TUserFunctions>(ckUserFunctions);
-  FRootContext = std::make_unique<TIEContext>(this, nullptr);
+  FRootContext = std::make_unique<TIEContext>(this, nullptr, this);
 }
 
 std::unique_ptr<TObject> TInferenceEngine::CreateCollection(TCollectionKind kind) {

@@ -7,10 +7,10 @@
 // observes.
 //
 // The lower layers reach it through the narrow interfaces it implements:
-// functions and packages through IReasoner, templates and facts through
-// IFactEngine, defined types through IDefinedTypeReasoner, fuzzy variables
-// through IFuzzyParser, rules and the network through IRuleEngine, its
-// agenda through IAgendaEngine.
+// functions through IReasoner, packages through IEngineServices,
+// templates and facts through IFactEngine, defined types through
+// IDefinedTypeReasoner, fuzzy variables through IFuzzyParser, rules and the
+// network through IRuleEngine, its agenda through IAgendaEngine.
 //
 // Threads: an engine is used by one thread at a time, the caller's; it
 // takes no locks. The one call allowed from any thread at any time is
@@ -33,6 +33,7 @@
 #include "engine/text_line.h"
 #include "engine/user_dialogs.h"
 #include "functions/duplicate_constructs.h"
+#include "functions/engine_services.h"
 #include "functions/function_package.h"
 #include "functions/reasoner.h"
 #include "fuzzy/fuzzy_parser.h"
@@ -85,6 +86,7 @@ using TCollectionFactory =
 
 class TInferenceEngine : public TComponent,
                          public IReasoner,
+                         public IEngineServices,
                          public IFactEngine,
                          public IDefinedTypeReasoner,
                          public IFuzzyParser,
@@ -92,8 +94,6 @@ class TInferenceEngine : public TComponent,
                          public IRuleEngine,
                          public IAgendaEngine {
  public:
-  static constexpr int32_t kRunForever = std::numeric_limits<int32_t>::max();
-
   // Builds every collection (through `collections`, when given, for a class
   // that wants its own), creates the default packages and asserts the
   // initial fact, which is therefore fact 0.
@@ -107,35 +107,35 @@ class TInferenceEngine : public TComponent,
   // agenda), sets the fact counter to 0, resets every rule's fired mark,
   // asserts the initial fact, resets the globals (ResetGlobals) and asserts
   // every fact set; then OnReset.
-  void Reset();
+  void Reset() final;
   // Empties the whole knowledge base; the initial fact is not asserted
   // again (Reset does that). Then OnClear.
-  void Clear();
+  void Clear() final;
   // Fires the front activation until the agenda is empty, `maximum` rules
   // have fired or a halt is requested; answers the number fired.
-  int32_t Run(int32_t maximum = kRunForever);
+  int32_t Run(int32_t maximum = kRunForever) final;
   // Asks the run to stop after the rule being fired; safe from any thread.
-  void Halt() { FHaltRequest.store(true, std::memory_order_relaxed); }
+  void Halt() final { FHaltRequest.store(true, std::memory_order_relaxed); }
   [[nodiscard]] bool HaltRequested() const {
     return FHaltRequest.load(std::memory_order_relaxed);
   }
   // Rules fired so far in the current (or last) run.
   [[nodiscard]] int32_t RulesFired() const { return FRulesFired; }
   // The activation being fired, or null outside a firing.
-  [[nodiscard]] TActivation* FiringActivation() const { return FFiringActivation; }
-  [[nodiscard]] float Version() const { return FVersion; }
+  [[nodiscard]] TActivation* FiringActivation() const final { return FFiringActivation; }
+  [[nodiscard]] float Version() const final { return FVersion; }
 
   // ---- Facts.
   // The new fact's ID, or -1 when an equal fact is listed (and duplicates
   // are off). `intersection` combines an equal fuzzy fact by intersection.
-  int32_t Assert(const IFact& fact, bool intersection = false);
+  int32_t Assert(const IFact& fact, bool intersection = false) final;
   // Parses one fact, evaluates its slots in the root context and asserts it.
-  int32_t AssertString(const std::string& text);
+  int32_t AssertString(const std::string& text) final;
   // Retracts the fact at a list index.
-  void Retract(int32_t index);
+  void Retract(int32_t index) final;
   // Retracts the first fact equal to `fact`; its old list index, or -1.
   int32_t RetractEqual(const IFact& fact);
-  int32_t RetractString(const std::string& text);
+  int32_t RetractString(const std::string& text) final;
   // Queues the fact for deferred assertion (`assert`) or retraction.
   void QueueFact(const IFact& fact, bool assert);
 
@@ -178,7 +178,7 @@ class TInferenceEngine : public TComponent,
   std::string GenerateSymbol(const std::string& prefix) override;
   [[nodiscard]] int32_t SymbolIndex() const { return FSymbolIndex; }
   // A larger value is stored; any other value only advances the counter.
-  void SetSymbolIndex(int32_t value);
+  void SetSymbolIndex(int32_t value) final;
 
   // ---- Packages.
   [[nodiscard]] TFunctionPackages Packages() const { return FPackages; }
@@ -195,7 +195,7 @@ class TInferenceEngine : public TComponent,
   // The runtime the object package reaches host objects through: the
   // headless one over the engine's own components unless a host installs
   // its own (null restores the headless one).
-  [[nodiscard]] THostRuntime& HostRuntime();
+  [[nodiscard]] THostRuntime& HostRuntime() final;
   void SetHostRuntime(std::unique_ptr<THostRuntime> runtime);
 
   // ---- Output.
@@ -207,7 +207,7 @@ class TInferenceEngine : public TComponent,
   // ---- Dialogs with the user (input-box, message-dlg, ...).
   // The current implementation; the engine does not own it. Null restores
   // the engine's own, which cancels every dialog.
-  [[nodiscard]] TUserDialogs& UserDialogs() const { return *FUserDialogs; }
+  [[nodiscard]] TUserDialogs& UserDialogs() const final { return *FUserDialogs; }
   void SetUserDialogs(TUserDialogs* dialogs) {
     FUserDialogs = dialogs != nullptr ? dialogs : &FNoUserDialogs;
   }
@@ -215,23 +215,23 @@ class TInferenceEngine : public TComponent,
   // ---- Input, batch and capture.
   // The next line of a named stream ("" at its end), else of a running
   // batch (echoed to "t"), else from OnReadLine.
-  virtual std::string ReadLine(const std::string& inId);
+  std::string ReadLine(const std::string& inId) override;
   // The next token of a named tokenizer stream, else of a running batch
   // (its text echoed to "t"), else from OnReadToken.
-  virtual IStreamToken ReadToken(const std::string& inId);
+  IStreamToken ReadToken(const std::string& inId) override;
   // Runs a file line by line as commands; raises when it cannot be opened.
-  bool Batch(const std::string& fileName);
+  bool Batch(const std::string& fileName) final;
   // Executes the source line by line; input read meanwhile comes from the
   // following lines. The previous batch is restored afterwards, also after
   // an error, which ends the batch.
   virtual void BatchFromStream(TStream& source);
   // Captures output to "t" in a new (or emptied) file; false, with the
   // capture unchanged, when the file cannot be created.
-  bool DribbleOn(const std::string& fileName);
+  bool DribbleOn(const std::string& fileName) final;
   // The stream becomes the capture stream (the previous one is freed).
   virtual void DribbleOnStream(std::unique_ptr<TGTextStream> stream);
   // Ends the capture, closing its stream.
-  bool DribbleOff();
+  bool DribbleOff() final;
   [[nodiscard]] TGTextStream* CaptureStream() const { return FCaptureStream.get(); }
   [[nodiscard]] bool BatchRunning() const { return FBatchStream != nullptr; }
 
@@ -252,8 +252,8 @@ class TInferenceEngine : public TComponent,
   // opened (or created) raises EGStreamError naming it.
   virtual void LoadFromStream(TStream& stream);
   virtual void SaveToStream(TStream& stream);
-  void LoadFromFile(const std::string& fileName);
-  void SaveToFile(const std::string& fileName);
+  void LoadFromFile(const std::string& fileName) final;
+  void SaveToFile(const std::string& fileName) final;
   // Per kind. Loading defined types, templates or rules first empties that
   // collection; loading facts asserts them and empties nothing. Saving
   // writes each item's text followed by CR LF.
@@ -263,10 +263,10 @@ class TInferenceEngine : public TComponent,
   void SaveDefinedTypesToFile(const std::string& fileName);
   virtual void LoadFactsFromStream(TStream& stream);
   virtual void SaveFactsToStream(TStream& stream);
-  void LoadFactsFromFile(const std::string& fileName);
-  void SaveFactsToFile(const std::string& fileName);
+  void LoadFactsFromFile(const std::string& fileName) final;
+  void SaveFactsToFile(const std::string& fileName) final;
   // Writes only the facts whose template has that name.
-  virtual void SaveFactsOfTemplate(TStream& stream, const std::string& templateName);
+  void SaveFactsOfTemplate(TStream& stream, const std::string& templateName) override;
   virtual void LoadFactTemplatesFromStream(TStream& stream);
   virtual void SaveFactTemplatesToStream(TStream& stream);
   void LoadFactTemplatesFromFile(const std::string& fileName);
@@ -283,38 +283,40 @@ class TInferenceEngine : public TComponent,
   [[nodiscard]] TDuplicateConstructs DuplicateConstructs() const { return FDuplicateConstructs; }
   void SetDuplicateConstructs(TDuplicateConstructs value) { FDuplicateConstructs = value; }
   [[nodiscard]] bool FactDuplication() const override { return FFactDuplication; }
-  void SetFactDuplication(bool value) { FFactDuplication = value; }
-  [[nodiscard]] bool FuzzyAutoTerms() const { return FFuzzyAutoTerms; }
-  void SetFuzzyAutoTerms(bool value) { FFuzzyAutoTerms = value; }
+  void SetFactDuplication(bool value) final { FFactDuplication = value; }
+  [[nodiscard]] bool FuzzyAutoTerms() const final { return FFuzzyAutoTerms; }
+  void SetFuzzyAutoTerms(bool value) final { FFuzzyAutoTerms = value; }
   [[nodiscard]] TFuzzyCorrelationMethod FuzzyCorrelationMethod() const override {
     return FFuzzyCorrelationMethod;
   }
-  void SetFuzzyCorrelationMethod(TFuzzyCorrelationMethod value) { FFuzzyCorrelationMethod = value; }
+  void SetFuzzyCorrelationMethod(TFuzzyCorrelationMethod value) final {
+    FFuzzyCorrelationMethod = value;
+  }
   [[nodiscard]] TFuzzyInferenceMethod FuzzyInferenceMethod() const override {
     return FFuzzyInferenceMethod;
   }
-  void SetFuzzyInferenceMethod(TFuzzyInferenceMethod value) { FFuzzyInferenceMethod = value; }
+  void SetFuzzyInferenceMethod(TFuzzyInferenceMethod value) final { FFuzzyInferenceMethod = value; }
   // A single-precision setting, clamped to 0..1, passed to every fuzzy
   // type's variable when it changes.
   [[nodiscard]] TFzyFloat FuzzyEqualsThreshold() const override { return FFuzzyEqualsThreshold; }
-  void SetFuzzyEqualsThreshold(float value);
+  void SetFuzzyEqualsThreshold(float value) final;
   // Clamped to 0..1 and passed to the network.
-  [[nodiscard]] float MinActivationStrength() const { return FMinActivationStrength; }
-  void SetMinActivationStrength(float value);
+  [[nodiscard]] float MinActivationStrength() const final { return FMinActivationStrength; }
+  void SetMinActivationStrength(float value) final;
   [[nodiscard]] TErrorHandling ParserErrorHandling() const { return FParserErrorHandling; }
   void SetParserErrorHandling(TErrorHandling value) { FParserErrorHandling = value; }
   [[nodiscard]] int32_t ParserMaxErrors() const { return FParserMaxErrors; }
   void SetParserMaxErrors(int32_t value) { FParserMaxErrors = value; }
-  [[nodiscard]] bool ResetGlobals() const { return FResetGlobals; }
-  void SetResetGlobals(bool value) { FResetGlobals = value; }
+  [[nodiscard]] bool ResetGlobals() const final { return FResetGlobals; }
+  void SetResetGlobals(bool value) final { FResetGlobals = value; }
   [[nodiscard]] TSearchStrategy Strategy() const { return FStrategy; }
   // A different strategy re-sorts the agenda: each activation is replaced
   // by a clone added again under the new strategy.
   virtual void SetStrategy(TSearchStrategy value);
   [[nodiscard]] TTypeChecks TypeChecks() const override { return FTypeChecks; }
-  void SetTypeChecks(TTypeChecks value) { FTypeChecks = value; }
-  [[nodiscard]] TConstructWatches Watch() const { return FWatch; }
-  void SetWatch(TConstructWatches value) { FWatch = value; }
+  void SetTypeChecks(TTypeChecks value) final { FTypeChecks = value; }
+  [[nodiscard]] TConstructWatches Watch() const final { return FWatch; }
+  void SetWatch(TConstructWatches value) final { FWatch = value; }
 
   // ---- Copying and stored properties (engine_assign.cpp,
   // engine_properties.cpp).
@@ -333,22 +335,22 @@ class TInferenceEngine : public TComponent,
   void ReadProperties(const TPropertyStore& store);
 
   // ---- Collections.
-  [[nodiscard]] TIEAgenda& Agenda() const { return *FAgenda; }
-  [[nodiscard]] TEngineVariables& EngineVariables() const { return *FEngineVariables; }
-  [[nodiscard]] TFacts& Facts() const { return *FFacts; }
-  [[nodiscard]] TFactSets& FactSets() const { return *FFactSets; }
-  [[nodiscard]] TFactTemplates& FactTemplates() const { return *FFactTemplates; }
+  [[nodiscard]] TIEAgenda& Agenda() const final { return *FAgenda; }
+  [[nodiscard]] TEngineVariables& EngineVariables() const final { return *FEngineVariables; }
+  [[nodiscard]] TFacts& Facts() const final { return *FFacts; }
+  [[nodiscard]] TFactSets& FactSets() const final { return *FFactSets; }
+  [[nodiscard]] TFactTemplates& FactTemplates() const final { return *FFactTemplates; }
   [[nodiscard]] TGlobalVariables& GlobalVariables() const { return *FGlobalVariables; }
-  [[nodiscard]] TIEDefinedTypes& DefinedTypes() const { return *FDefinedTypes; }
-  [[nodiscard]] TIOStreams& IOStreams() const { return *FIOStreams; }
-  [[nodiscard]] TRules& Rules() const { return *FRules; }
-  [[nodiscard]] TUserFunctions& UserFunctions() const { return *FUserFunctions; }
+  [[nodiscard]] TIEDefinedTypes& DefinedTypes() const final { return *FDefinedTypes; }
+  [[nodiscard]] TIOStreams& IOStreams() const final { return *FIOStreams; }
+  [[nodiscard]] TRules& Rules() const final { return *FRules; }
+  [[nodiscard]] TUserFunctions& UserFunctions() const final { return *FUserFunctions; }
   [[nodiscard]] TReteNetwork& ReteNetwork() const { return *FReteNetwork; }
 
   // ---- The parser: all reading and printing of rule-language text, the
   // one-construct entries (Parser().ParseRule(text), ...) and the parse
   // events (Parser().Events().OnParse).
-  [[nodiscard]] IEngineParser& Parser() const { return *FParser; }
+  [[nodiscard]] IEngineParser& Parser() const final { return *FParser; }
   // Replaces the parser; null leaves the fallback that reads nothing.
   void SetParser(std::unique_ptr<IEngineParser> parser);
 
@@ -380,6 +382,12 @@ class TInferenceEngine : public TComponent,
   TRuleEvent OnRuleFired;
   TNotifyEvent OnReset;
   TNotifyEvent OnStartInference;
+
+  // ---- IEngineServices. The rest of it are members above, final where a
+  // derived engine could not replace them before.
+  TComponent* EngineComponent() override { return this; }
+  IFactEngine* FactEngine() override { return this; }
+  ISymbolSource* SymbolSource() override { return this; }
 
   // ---- IReasoner.
   void RegisterFunction(const IUserFunction& function) override;

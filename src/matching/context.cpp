@@ -9,7 +9,7 @@
 namespace vettora {
 
 std::unique_ptr<TIEContext> TIEContext::CreateChild() {
-  return std::make_unique<TIEContext>(FEngine, this);
+  return std::make_unique<TIEContext>(FEngine, this, FServices);
 }
 
 std::unique_ptr<TIEContext> TIEContext::TakeChild() {

@@ -2,8 +2,9 @@
 // TIEContext: the context every rule-language expression is evaluated in.
 // It holds a table of variable bindings, a link to the enclosing context
 // (none for the engine's root context, where global variables live), the
-// engine, the fact and token being matched or fired, and the return state
-// that `return` sets to stop a sequence of actions.
+// engine and the services it offers the function packages, the fact and
+// token being matched or fired, and the return state that `return` sets to
+// stop a sequence of actions.
 //
 // Contexts are owned by whoever creates them: the engine owns its root, a
 // firing owns its rule's child for one firing, a deffunction or loop its own
@@ -22,6 +23,7 @@
 
 namespace vettora {
 
+class IEngineServices;
 class TFact;
 using IFact = Ref<TFact>;
 class TFactTemplate;
@@ -31,8 +33,11 @@ using IReteToken = Ref<TIEToken>;
 
 class TIEContext : public TObject, public IEvalContext {
  public:
-  // `engine` is the engine component the context belongs to (not owned).
-  explicit TIEContext(TComponent* engine = nullptr, TIEContext* parent = nullptr);
+  // `engine` is the engine component the context belongs to and `services`
+  // what that engine offers the functions evaluated here (neither owned);
+  // without services a context takes those of the enclosing context.
+  explicit TIEContext(TComponent* engine = nullptr, TIEContext* parent = nullptr,
+                      IEngineServices* services = nullptr);
   ~TIEContext() override;
   TIEContext(const TIEContext&) = delete;
   TIEContext& operator=(const TIEContext&) = delete;
@@ -40,12 +45,14 @@ class TIEContext : public TObject, public IEvalContext {
   [[nodiscard]] std::string ClassName() const override { return "TIEContext"; }
 
   [[nodiscard]] TComponent* Engine() const { return FEngine; }
+  // The engine's services, or null for a context of no engine.
+  [[nodiscard]] IEngineServices* Services() const { return FServices; }
   [[nodiscard]] TIEContext* Parent() const { return FParent; }
   [[nodiscard]] TIEContext* Root() const { return FRoot; }
   [[nodiscard]] TBindings& Bindings() { return FBindings; }
   [[nodiscard]] const TBindings& Bindings() const { return FBindings; }
 
-  // A new context enclosed by this one, with the same engine.
+  // A new context enclosed by this one, with the same engine and services.
   [[nodiscard]] std::unique_ptr<TIEContext> CreateChild();
   // A child for a short use (a rule's firing): one handed back earlier when
   // there is one, else a new one. Firings hand theirs back recycled, so a
@@ -125,6 +132,7 @@ class TIEContext : public TObject, public IEvalContext {
   [[nodiscard]] static const TIEValue* StoredSlotValue(TFact& fact, const TBindingInfo& binding);
 
   TComponent* FEngine;
+  IEngineServices* FServices;
   TIEContext* FParent;
   TIEContext* FRoot;
   TBindings FBindings;

@@ -16,8 +16,11 @@
 
 namespace vettora {
 
-TIEContext::TIEContext(TComponent* engine, TIEContext* parent)
-    : FEngine(engine), FParent(parent), FRoot(parent ? parent->FRoot : this) {
+TIEContext::TIEContext(TComponent* engine, TIEContext* parent, IEngineServices* services)
+    : FEngine(engine),
+      FServices(services || !parent ? services : parent->FServices),
+      FParent(parent),
+      FRoot(parent ? parent->FRoot : this) {
   if (parent) FCallDepth = parent->FCallDepth;
 }
 

@@ -1,6 +1,6 @@
 // create-fuzzy-value and the shape functions s, z, pi, tri and beta.
 #include "engine/defined_types.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "fuzzy/fuzzy_expression.h"
 #include "fuzzy/ie_fuzzy_set.h"

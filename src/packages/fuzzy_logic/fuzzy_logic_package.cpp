@@ -2,10 +2,10 @@
 // function shares from an argument to a fuzzy value.
 #include "packages/fuzzy_logic/fuzzy_logic_package.h"
 
-#include "engine/inference_engine.h"
-#include "functions/function_call.h"
 #include "engine/facts.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
+#include "functions/function_call.h"
 #include "knowledge/fact.h"
 #include "knowledge/fact_template.h"
 #include "matching/context.h"
@@ -32,8 +32,8 @@ void TFuzzyLogicFunction::Describe(const TFuzzyFunctionInfo& info) {
   SetArgumentLimits(info.Min, info.Max);
 }
 
-TInferenceEngine& TFuzzyLogicFunction::EngineOf(TIEContext& context) const {
-  auto* engine = dynamic_cast<TInferenceEngine*>(context.Engine());
+IEngineServices& TFuzzyLogicFunction::EngineOf(TIEContext& context) const {
+  IEngineServices* engine = context.Services();
   if (engine == nullptr)
     throw EIEException(FormatMessage(kFunctionNeedsEngine, {FunctionName()}));
   return *engine;

@@ -18,7 +18,7 @@ namespace vettora {
 
 class TFunctionCall;
 class TIEContext;
-class TInferenceEngine;
+class IEngineServices;
 class TIFuzzyVariable;
 
 // What a function type fixes about its function.
@@ -37,7 +37,7 @@ class TFuzzyLogicFunction : public TIEUserFunction {
   TFuzzyLogicFunction() = default;
   explicit TFuzzyLogicFunction(const TFuzzyFunctionInfo& info) { Describe(info); }
   void Describe(const TFuzzyFunctionInfo& info);
-  [[nodiscard]] TInferenceEngine& EngineOf(TIEContext& context) const;
+  [[nodiscard]] IEngineServices& EngineOf(TIEContext& context) const;
   // A fact (its first fuzzy slot), an integer or fact id naming a fact, or
   // any value read as a fuzzy value.
   // The set is held, so it outlives the value it came from.

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine/facts.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "knowledge/fact.h"
 #include "knowledge/fact_template.h"
@@ -118,7 +118,7 @@ const TFuzzyFunctionInfo& TFuzzyAssertFunction::Info(TFuzzyAssertFunctionType ty
 }
 
 IIEValue TFuzzyAssertFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   bool intersection = FunctionType() == fafAssertUnconditional;
   TFuzzyInferenceMethod method = engine.FuzzyInferenceMethod();
   int32_t i = 0;
@@ -159,7 +159,7 @@ const TFuzzyFunctionInfo& TRWActivationThresholdFunction::Info(
 }
 
 IIEValue TRWActivationThresholdFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   double previous = engine.MinActivationStrength();
   if (FunctionType() == atfSetActivationThreshold)
     engine.SetMinActivationStrength(float(call.EvaluateArgument(0, context)->AsNumeric()));
@@ -179,7 +179,7 @@ const TFuzzyFunctionInfo& TRWFuzzyAutoTerms::Info(TRWFuzzyAutoTermsType type) co
 }
 
 IIEValue TRWFuzzyAutoTerms::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   bool previous = engine.FuzzyAutoTerms();
   if (FunctionType() == fatSetFuzzyAutoTerms)
     engine.SetFuzzyAutoTerms(!call.EvaluateArgument(0, context)->Equals(FalseValue()));
@@ -198,7 +198,7 @@ const TFuzzyFunctionInfo& TRWFuzzyCorrelationFunction::Info(
 }
 
 IIEValue TRWFuzzyCorrelationFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   TFuzzyCorrelationMethod previous = engine.FuzzyCorrelationMethod();
   if (FunctionType() == fcfSetCorrelation)
     engine.SetFuzzyCorrelationMethod(
@@ -217,7 +217,7 @@ const TFuzzyFunctionInfo& TRWFuzzyInferenceFunction::Info(TRWFuzzyInferenceFunct
 }
 
 IIEValue TRWFuzzyInferenceFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   TFuzzyInferenceMethod previous = engine.FuzzyInferenceMethod();
   if (FunctionType() == fifSetInference)
     engine.SetFuzzyInferenceMethod(InferenceNamed(call.EvaluateArgument(0, context)->AsString()));
@@ -236,7 +236,7 @@ const TFuzzyFunctionInfo& TRWFuzzyThresholdFunction::Info(TRWFuzzyThresholdFunct
 }
 
 IIEValue TRWFuzzyThresholdFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   double previous = engine.FuzzyEqualsThreshold();
   if (FunctionType() == ftfSetFuzzyThreshold)
     engine.SetFuzzyEqualsThreshold(float(call.EvaluateArgument(0, context)->AsNumeric()));

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "engine/defined_types.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "fuzzy/fuzzy_variable.h"
 #include "knowledge/defined_type.h"
@@ -44,7 +44,7 @@ TPlotFuzzySetFunction::TPlotFuzzySetFunction()
            5, kNoLimit}) {}
 
 IIEValue TPlotFuzzySetFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string outId = call.EvaluateArgument(0, context)->AsString();
   TFuzzyPlot plot;
   plot.Chars = call.EvaluateArgument(1, context)->AsString();

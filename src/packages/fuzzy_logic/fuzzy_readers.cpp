@@ -1,6 +1,6 @@
 // The get-fs readers, the universe functions and defuzzification.
 #include "engine/defined_types.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "functions/messages.h"
 #include "fuzzy/fuzzy_variable.h"

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "packages/misc/messages.h"
 #include "packages/misc/trim.h"
 #include "values/exceptions.h"
@@ -69,7 +69,7 @@ TInputDialogFunction::TInputDialogFunction(TInputDialogFunctionType type)
       FType(type) {}
 
 IIEValue TInputDialogFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string texts[3];
   for (int32_t i = 0; i < call.ArgumentCount() && i < 3; ++i)
     texts[i] = Arg(call, i, context)->AsString();
@@ -89,7 +89,7 @@ TMessageDlgFunction::TMessageDlgFunction()
                     2, 4) {}
 
 IIEValue TMessageDlgFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string text = Arg(call, 0, context)->AsString();
   TMsgDlgType type = MessageDialogType(Arg(call, 1, context)->AsString());
   TMsgDlgButtons buttons;
@@ -103,7 +103,7 @@ TShowMessageFunction::TShowMessageFunction()
                     " <string-expression> ", 1, 1) {}
 
 IIEValue TShowMessageFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   engine.UserDialogs().ShowMessage(Arg(call, 0, context)->AsString());
   return TrueValue();
 }

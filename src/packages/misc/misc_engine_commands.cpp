@@ -7,8 +7,9 @@
 #include <unordered_set>
 #include <vector>
 
+#include "engine/engine_parser.h"
 #include "engine/fact_templates.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "knowledge/fact_template.h"
 #include "matching/activation.h"
 #include "matching/rule.h"
@@ -35,7 +36,7 @@ namespace {
 // child template refers to it, so nothing that succeeded needs it.
 class TTemplateSnapshot {
  public:
-  explicit TTemplateSnapshot(TInferenceEngine& engine) : FEngine(engine) {
+  explicit TTemplateSnapshot(IEngineServices& engine) : FEngine(engine) {
     for (const auto& entry : engine.FactTemplates().Table()) {
       FHeld.push_back(entry.Value);
       FKnown.insert(entry.Value.Get());
@@ -54,7 +55,7 @@ class TTemplateSnapshot {
   }
 
  private:
-  TInferenceEngine& FEngine;
+  IEngineServices& FEngine;
   std::vector<IFactTemplate> FHeld;  // keeps the known addresses from being reused
   std::unordered_set<const TFactTemplate*> FKnown;
 };
@@ -62,7 +63,7 @@ class TTemplateSnapshot {
 }  // namespace
 
 IIEValue TParseFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string text = Arg(call, 0, context)->AsString();
   TTemplateSnapshot before(engine);
   try {
@@ -107,7 +108,7 @@ TGuardFunction::TGuardFunction()
                     "<function-call-argument>+", 1, kNoLimit) {}
 
 IIEValue TGuardFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   TActivation* firing = engine.FiringActivation();
   TRuleDisabler disabled(firing ? firing->Rule() : nullptr);
   IIEValue result = NilValue();
@@ -134,7 +135,7 @@ TSetResetGlobalsFunction::TSetResetGlobalsFunction()
                     " [<boolean-expression>]", 0, 1) {}
 
 IIEValue TSetResetGlobalsFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   if (call.ArgumentCount() == 0) return BoolValue(engine.ResetGlobals());
   IIEValue value = Arg(call, 0, context);
   engine.SetResetGlobals(value->Equals(TrueValue()));
@@ -146,7 +147,7 @@ TSetGenFunction::TSetGenFunction()
                     " <integer-expression>", 1, 1) {}
 
 IIEValue TSetGenFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   int32_t index = Arg(call, 0, context)->AsInteger();
   engine.SetSymbolIndex(index);
   return MakeInteger(index);
@@ -177,7 +178,7 @@ TConstraintCheckingFunction::TConstraintCheckingFunction(TTypeCheck check, bool 
       FSet(set) {}
 
 IIEValue TConstraintCheckingFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   TTypeChecks checks = engine.TypeChecks();
   bool previous = checks.Contains(FCheck);
   if (FSet) {

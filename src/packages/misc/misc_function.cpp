@@ -1,7 +1,7 @@
 #include "packages/misc/misc_function.h"
 
-#include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
 #include "matching/context.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -16,8 +16,8 @@ TMiscFunction::TMiscFunction(const std::string& name, const std::string& help,
   SetArgumentLimits(min, max);
 }
 
-TInferenceEngine& TMiscFunction::EngineOf(TIEContext& context) const {
-  auto* engine = dynamic_cast<TInferenceEngine*>(context.Engine());
+IEngineServices& TMiscFunction::EngineOf(TIEContext& context) const {
+  IEngineServices* engine = context.Services();
   if (engine == nullptr) throw EIEException(FormatMessage(kFunctionNeedsEngine, {FunctionName()}));
   return *engine;
 }

@@ -10,15 +10,15 @@
 
 namespace vettora {
 
-class TInferenceEngine;
+class IEngineServices;
 
 class TMiscFunction : public TIEUserFunction {
  protected:
   TMiscFunction(const std::string& name, const std::string& help, const std::string& arguments,
                 int32_t min, int32_t max);
-  // The engine the context evaluates in; raises a clear error when the
-  // context belongs to no engine.
-  [[nodiscard]] TInferenceEngine& EngineOf(TIEContext& context) const;
+  // The services of the engine the context evaluates in; raises a clear
+  // error when the context belongs to no engine.
+  [[nodiscard]] IEngineServices& EngineOf(TIEContext& context) const;
   // Argument i (from 0) evaluated; nil when the argument gave no value.
   [[nodiscard]] static IIEValue Arg(const TFunctionCall& call, int32_t i, TIEContext& context);
 };

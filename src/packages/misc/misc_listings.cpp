@@ -6,13 +6,14 @@
 #include <vector>
 
 #include "engine/defined_types.h"
+#include "engine/engine_parser.h"
 #include "engine/fact_set.h"
 #include "engine/fact_sets.h"
 #include "engine/fact_templates.h"
 #include "engine/facts.h"
-#include "engine/inference_engine.h"
 #include "engine/rules.h"
 #include "engine/user_functions.h"
+#include "functions/engine_services.h"
 #include "matching/agenda.h"
 #include "matching/rule.h"
 #include "packages/misc/messages.h"
@@ -41,7 +42,7 @@ constexpr TListingKind kListingKinds[] = {
     {"list-deftemplates", "Lists the names of all fact templates, sorted", "deftemplates"},
 };
 
-std::vector<std::string> ConstructNames(TInferenceEngine& engine, TListConstructsType type) {
+std::vector<std::string> ConstructNames(IEngineServices& engine, TListConstructsType type) {
   std::vector<std::string> names;
   switch (type) {
     case lctRules:
@@ -80,7 +81,7 @@ TAgendaFunction::TAgendaFunction()
                     0) {}
 
 IIEValue TAgendaFunction::Execute(TFunctionCall&, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   const TIEAgenda& agenda = engine.Agenda();
   std::vector<std::string> lines;
   lines.reserve(size_t(agenda.Count()));
@@ -102,7 +103,7 @@ TListConstructsFunction::TListConstructsFunction(TListConstructsType type)
 }
 
 IIEValue TListConstructsFunction::Execute(TFunctionCall&, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::vector<std::string> names = ConstructNames(engine, FType);
   std::sort(names.begin(), names.end());
   int32_t count = int32_t(names.size());
@@ -123,7 +124,7 @@ TFactsFunction::TFactsFunction()
                     0, 3) {}
 
 IIEValue TFactsFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   int32_t count = call.ArgumentCount();
   int32_t start = count > 0 ? Arg(call, 0, context)->AsInteger() : INT32_MIN;
   int32_t end = count > 1 ? Arg(call, 1, context)->AsInteger() : INT32_MAX;
@@ -147,7 +148,7 @@ TRulesFunction::TRulesFunction()
                     "[<logical-name>]", 0, 1) {}
 
 IIEValue TRulesFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string output =
       call.ArgumentCount() > 0 ? Arg(call, 0, context)->AsString() : kDefaultOutput;
   std::vector<std::string> texts;

@@ -3,11 +3,12 @@
 #include <string>
 
 #include "engine/defined_types.h"
+#include "engine/engine_parser.h"
 #include "engine/fact_sets.h"
 #include "engine/fact_templates.h"
-#include "engine/inference_engine.h"
 #include "engine/rules.h"
 #include "engine/user_functions.h"
+#include "functions/engine_services.h"
 #include "packages/misc/messages.h"
 #include "packages/misc/misc_constructs.h"
 #include "values/exceptions.h"
@@ -33,7 +34,7 @@ constexpr TPrettyPrintKind kPrettyPrintKinds[] = {
 
 // The construct's text, or nullopt when the engine has no construct of
 // that kind and name.
-std::optional<std::string> ConstructText(TInferenceEngine& engine, TPrettyPrintFunctionType type,
+std::optional<std::string> ConstructText(IEngineServices& engine, TPrettyPrintFunctionType type,
                                          const std::string& name) {
   IEngineParser& printer = engine.Parser();
   switch (type) {
@@ -76,7 +77,7 @@ TPrettyPrintFunction::TPrettyPrintFunction(TPrettyPrintFunctionType type)
       FType(type) {}
 
 IIEValue TPrettyPrintFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string name = Arg(call, 0, context)->AsString();
   std::optional<std::string> text = ConstructText(engine, FType, name);
   if (!text)

@@ -5,9 +5,9 @@
 #include "engine/fact_set.h"
 #include "engine/fact_sets.h"
 #include "engine/fact_templates.h"
-#include "engine/inference_engine.h"
 #include "engine/rules.h"
 #include "engine/user_functions.h"
+#include "functions/engine_services.h"
 #include "matching/activation.h"
 #include "matching/pattern.h"
 #include "matching/rule.h"
@@ -38,7 +38,7 @@ constexpr TUndefineKind kUndefineKinds[] = {
 };
 
 // The rule whose actions are running, or null outside a firing.
-const TRule* FiringRule(const TInferenceEngine& engine) {
+const TRule* FiringRule(const IEngineServices& engine) {
   const TActivation* activation = engine.FiringActivation();
   return activation ? activation->Rule() : nullptr;
 }
@@ -49,14 +49,14 @@ bool RuleUsesTemplate(const TRule& rule, const TFactTemplate* factTemplate) {
   return false;
 }
 
-bool RuleUsesType(TInferenceEngine& engine, const TRule& rule, const TIEDefinedType* type) {
+bool RuleUsesType(IEngineServices& engine, const TRule& rule, const TIEDefinedType* type) {
   for (const auto& entry : engine.FactTemplates().Table())
     if (entry.Value->SlotOfDefinedType(type) && RuleUsesTemplate(rule, entry.Value.Get()))
       return true;
   return false;
 }
 
-bool UndefineRule(TInferenceEngine& engine, const std::string& name) {
+bool UndefineRule(IEngineServices& engine, const std::string& name) {
   TRule* rule = engine.Rules().Find(name);
   if (rule == nullptr) return false;
   // Freeing the rule would free the actions that are running.
@@ -65,16 +65,16 @@ bool UndefineRule(TInferenceEngine& engine, const std::string& name) {
   return engine.Rules().Remove(name);
 }
 
-bool UndefineFactSet(TInferenceEngine& engine, const std::string& name) {
+bool UndefineFactSet(IEngineServices& engine, const std::string& name) {
   TFactSet* set = engine.FactSets().Find(name);
   if (set == nullptr) return false;
   engine.FactSets().Remove(set);
   // A set the engine made from text is reachable only through its list.
-  if (set->Owner() == &engine && !set->Destroying()) delete set;
+  if (set->Owner() == engine.EngineComponent() && !set->Destroying()) delete set;
   return true;
 }
 
-bool UndefineTemplate(TInferenceEngine& engine, const std::string& name) {
+bool UndefineTemplate(IEngineServices& engine, const std::string& name) {
   IFactTemplate factTemplate = engine.FactTemplates().Find(name);
   if (!factTemplate) return false;
   const TRule* firing = FiringRule(engine);
@@ -83,7 +83,7 @@ bool UndefineTemplate(TInferenceEngine& engine, const std::string& name) {
   return engine.FactTemplates().Remove(name);
 }
 
-bool UndefineType(TInferenceEngine& engine, const std::string& name) {
+bool UndefineType(IEngineServices& engine, const std::string& name) {
   IIEDefinedType type = engine.DefinedTypes().Find(name);
   if (!type) return false;
   const TRule* firing = FiringRule(engine);
@@ -100,7 +100,7 @@ TUndefineFunction::TUndefineFunction(TUndefineFunctionType type)
       FType(type) {}
 
 IIEValue TUndefineFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string name = Arg(call, 0, context)->AsString();
   switch (FType) {
     case udfRule:

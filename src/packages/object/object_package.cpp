@@ -4,8 +4,8 @@
 
 #include "engine/host_object_ref.h"
 #include "engine/host_runtime.h"
-#include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "matching/context.h"
 #include "packages/object/messages.h"
@@ -95,7 +95,7 @@ TObjectFunction::TObjectFunction(const std::string& name, const std::string& hel
 }
 
 THostRuntime& TObjectFunction::RuntimeOf(TIEContext& context) const {
-  auto* engine = dynamic_cast<TInferenceEngine*>(context.Engine());
+  IEngineServices* engine = context.Services();
   if (engine == nullptr)
     throw EIEException(FormatMessage(kFunctionNeedsEngine, {FunctionName()}));
   return engine->HostRuntime();

@@ -1,8 +1,8 @@
 // The standard package's do-backward-chaining: marks templates for
 // backward chaining and files the goal template of each.
 #include "engine/fact_templates.h"
-#include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "matching/rule_engine.h"
 #include "packages/standard/standard_facts.h"
@@ -15,8 +15,8 @@ namespace {
 
 // "need-<name>": a template with the sought template's slots, whose facts
 // ask for a fact of that template. It is not itself backward chaining.
-IFactTemplate MakeGoalTemplate(TInferenceEngine& engine, const IFactTemplate& sought) {
-  IFactTemplate goal = MakeRef<TFactTemplate>(kGoalPrefix + sought->Name(), &engine);
+IFactTemplate MakeGoalTemplate(IEngineServices& engine, const IFactTemplate& sought) {
+  IFactTemplate goal = MakeRef<TFactTemplate>(kGoalPrefix + sought->Name(), engine.FactEngine());
   for (const auto& entry : sought->Slots()) (void)goal->AddSlotFrom(*entry.Value);
   goal->SetComment(kGoalSeekerComment + sought->Name());
   goal->SetParent(sought);
@@ -31,7 +31,7 @@ TDoBackwardChainingFunction::TDoBackwardChainingFunction()
                         " <fact-template-name>*", 0, kNoLimit) {}
 
 IIEValue TDoBackwardChainingFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   for (int32_t i = 0; i < call.ArgumentCount(); ++i) {
     std::string name = call.EvaluateArgument(i, context)->AsString();
     // Conditional elements, not templates: nothing could ever assert them.

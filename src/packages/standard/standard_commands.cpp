@@ -4,8 +4,8 @@
 #include <string>
 
 #include "engine/construct_watch.h"
-#include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
 #include "matching/context.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -43,7 +43,7 @@ bool WatchesOf(const std::string& word, TConstructWatches& out) {
 
 // `include` adds the word's watches to the engine's Watch, else takes them
 // away.
-void ChangeWatch(TInferenceEngine& engine, const std::string& word, bool include) {
+void ChangeWatch(IEngineServices& engine, const std::string& word, bool include) {
   TConstructWatches change;
   if (!WatchesOf(word, change))
     throw EIEException(FormatMessage(include ? kCannotWatch : kCannotUnwatch, {word}));
@@ -70,9 +70,9 @@ TRunFunction::TRunFunction()
 
 // The limit is read as written, not evaluated.
 IIEValue TRunFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   int32_t maximum =
-      call.ArgumentCount() > 0 ? WrittenArg(call, 0)->AsInteger() : TInferenceEngine::kRunForever;
+      call.ArgumentCount() > 0 ? WrittenArg(call, 0)->AsInteger() : IEngineServices::kRunForever;
   return MakeInteger(engine.Run(maximum));
 }
 

@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
 #include "matching/context.h"
 #include "values/exceptions.h"
 #include "values/format.h"

@@ -5,7 +5,7 @@
 // a multislot. The parser reads (slot a b c) as the name and one list of
 // the values, and (slot a) as the name and the value.
 #include "engine/facts.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "fuzzy/fuzzy_expression.h"
 #include "knowledge/defined_type.h"
@@ -88,7 +88,7 @@ TModifyFunction::TModifyFunction()
 // The fact list retracts the fact, runs the changes and asserts the same
 // fact again -- also when a change fails, so an error never loses it.
 IIEValue TModifyFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   int32_t id = call.EvaluateArgument(0, context)->AsFactId();
   return AssertedId(
       engine.Facts().Modify(id, [&](TFact& fact) { ApplySlotChanges(call, context, fact, true); }));
@@ -103,7 +103,7 @@ TDuplicateFunction::TDuplicateFunction()
                         " <fact-index> (<slot-name> <expression>)*", 2, kNoLimit) {}
 
 IIEValue TDuplicateFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   int32_t id = call.EvaluateArgument(0, context)->AsFactId();
   TFactList& facts = engine.Facts();  // TObject has a Duplicate of its own
   return AssertedId(

@@ -1,6 +1,6 @@
 // The standard package's load-facts and save-facts: the fact list to and
 // from a file of facts, one per line.
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "packages/standard/standard_facts.h"
 #include "reader/file_stream.h"
@@ -29,7 +29,7 @@ TSaveFactsFunction::TSaveFactsFunction()
 // With template names the file is made first and then filled template by
 // template; the stream closes it on every way out, errors included.
 IIEValue TSaveFactsFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string fileName = call.EvaluateArgument(0, context)->AsString();
   if (call.ArgumentCount() == 1) {
     engine.SaveFactsToFile(fileName);

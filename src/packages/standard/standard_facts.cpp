@@ -5,7 +5,7 @@
 #include <typeinfo>
 
 #include "engine/facts.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "functions/messages.h"
 #include "knowledge/messages.h"
@@ -23,7 +23,7 @@ constexpr const char* kRetractAll = "*";
 constexpr const char* kFactKinds = "FactId, Fact";
 
 // The fact argument 1 of get-slot-value names: by ID, or the fact itself.
-IFact FactNamedBy(TInferenceEngine& engine, const TIEValue& target) {
+IFact FactNamedBy(IEngineServices& engine, const TIEValue& target) {
   switch (target.DType()) {
     case dtInteger:
     case dtFactId: {
@@ -73,7 +73,7 @@ TAssertFunction::TAssertFunction()
 // Each fact argument is a pattern of the fact: a new fact receives the
 // evaluated slots, so the call can run again with other bindings.
 IIEValue TAssertFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   int32_t id = -1;
   for (int32_t i = 0; i < call.ArgumentCount(); ++i) {
     // A fact written in the call evaluates to itself and is held by the
@@ -101,7 +101,7 @@ TAssertStringFunction::TAssertStringFunction()
 // Always a fact id: a fact that was not added (a refused duplicate) answers
 // the id -1, which callers test for; assert answers FALSE instead.
 IIEValue TAssertStringFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   int32_t id = -1;
   for (int32_t i = 0; i < call.ArgumentCount(); ++i)
     id = engine.AssertString(call.EvaluateArgument(i, context)->AsString());
@@ -117,7 +117,7 @@ TRetractFunction::TRetractFunction()
                         " *|<fact-index>*", 1, kNoLimit) {}
 
 IIEValue TRetractFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   for (int32_t i = 0; i < call.ArgumentCount(); ++i) {
     IIEValue target = call.EvaluateArgument(i, context);
     if (i == 0 && target->DType() == dtAtom && target->Text() == kRetractAll) {
@@ -138,7 +138,7 @@ TRetractStringFunction::TRetractStringFunction()
                         " <fact-string>", 0, kNoLimit) {}
 
 IIEValue TRetractStringFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   for (int32_t i = 0; i < call.ArgumentCount(); ++i)
     (void)engine.RetractString(call.EvaluateArgument(i, context)->AsString());
   return TrueValue();
@@ -154,7 +154,7 @@ TGetSlotValueFunction::TGetSlotValueFunction()
 }
 
 IIEValue TGetSlotValueFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   IFact fact = FactNamedBy(engine, *call.EvaluateArgument(0, context));
   std::string slot = call.ArgumentCount() > 1 ? call.EvaluateArgument(1, context)->AsString()
                                               : std::string(kImpliedSlotName);
@@ -185,7 +185,7 @@ TSetFactDuplicationFunction::TSetFactDuplicationFunction()
                         " <boolean-expression>", 1, 1) {}
 
 IIEValue TSetFactDuplicationFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   const IIEValue& previous = BoolValue(!engine.FactDuplication());
   engine.SetFactDuplication(call.EvaluateArgument(0, context)->Equals(FalseValue()));
   return previous;

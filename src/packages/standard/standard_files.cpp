@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "matching/context.h"
 
 namespace vettora {

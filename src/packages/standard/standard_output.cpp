@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "matching/context.h"
 #include "packages/standard/format_directive.h"
 

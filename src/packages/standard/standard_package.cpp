@@ -1,10 +1,8 @@
 // The standard package: its function table and the shared function base.
 #include "packages/standard/standard_package.h"
 
-#include <typeinfo>
-
-#include "engine/inference_engine.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
 #include "functions/package_table.h"
 #include "matching/context.h"
 #include "packages/standard/standard_commands.h"
@@ -28,13 +26,8 @@ TStandardFunction::TStandardFunction(const std::string& name, const std::string&
   SetArgumentLimits(min, max);
 }
 
-TInferenceEngine& TStandardFunction::EngineOf(TIEContext& context) const {
-  // The plain engine class is recognised without a full dynamic cast: fact
-  // functions ask this on every call.
-  TComponent* component = context.Engine();
-  auto* engine = component && typeid(*component) == typeid(TInferenceEngine)
-                     ? static_cast<TInferenceEngine*>(component)
-                     : dynamic_cast<TInferenceEngine*>(component);
+IEngineServices& TStandardFunction::EngineOf(TIEContext& context) const {
+  IEngineServices* engine = context.Services();
   if (engine == nullptr) throw EIEException(FormatMessage(kFunctionNeedsEngine, {FunctionName()}));
   return *engine;
 }

@@ -21,7 +21,7 @@ namespace vettora {
 
 class TFunctionCall;
 class TIEContext;
-class TInferenceEngine;
+class IEngineServices;
 
 // Common base: a standard function sets its name, help text, signature and
 // argument limits once, at construction.
@@ -29,9 +29,9 @@ class TStandardFunction : public TIEUserFunction {
  protected:
   TStandardFunction(const std::string& name, const std::string& help, const std::string& arguments,
                     int32_t min, int32_t max);
-  // The engine the context evaluates in; raises a clear error when the
-  // context belongs to no engine.
-  [[nodiscard]] TInferenceEngine& EngineOf(TIEContext& context) const;
+  // The services of the engine the context evaluates in; raises a clear
+  // error when the context belongs to no engine.
+  [[nodiscard]] IEngineServices& EngineOf(TIEContext& context) const;
 };
 
 // Declares a stateless function class of the standard package: a

@@ -2,7 +2,7 @@
 #include "packages/standard/standard_storage.h"
 
 #include "engine/engine_variables.h"
-#include "engine/inference_engine.h"
+#include "functions/engine_services.h"
 #include "functions/function_call.h"
 #include "matching/binding_info.h"
 #include "matching/context.h"

@@ -2,9 +2,9 @@
 #include <memory>
 #include <string>
 
-#include "engine/inference_engine.h"
 #include "engine/io_streams.h"
 #include "engine/messages.h"
+#include "functions/engine_services.h"
 #include "matching/context.h"
 #include "packages/standard/standard_files.h"
 #include "reader/file_stream.h"
@@ -34,15 +34,15 @@ std::unique_ptr<TGTextStream> OpenForAppend(const std::string& fileName) {
 
 // Streams that are read are tokenizers, so that `read` can take tokens
 // from them; they draw the names of anonymous variables from the engine.
-std::unique_ptr<TGTextStream> OpenForReading(TInferenceEngine& engine, const std::string& fileName,
+std::unique_ptr<TGTextStream> OpenForReading(IEngineServices& engine, const std::string& fileName,
                                              uint16_t mode) {
   auto stream = std::make_unique<TIEVorlanStream>(fileName, mode);
-  stream->SetEngine(&engine);
+  stream->SetEngine(engine.SymbolSource());
   return stream;
 }
 
 // The stream for a mode, or null for a mode that is not one.
-std::unique_ptr<TGTextStream> OpenStream(TInferenceEngine& engine, const std::string& fileName,
+std::unique_ptr<TGTextStream> OpenStream(IEngineServices& engine, const std::string& fileName,
                                          const std::string& mode) {
   if (mode == "r") return OpenForReading(engine, fileName, fmOpenRead);
   if (mode == "r+") return OpenForReading(engine, fileName, fmOpenReadWrite);
@@ -73,7 +73,7 @@ TOpenFunction::TOpenFunction()
 IIEValue TOpenFunction::Execute(TFunctionCall& call, TIEContext& context) {
   std::string mode = call.ArgumentCount() > 2 ? EvaluateArg(call, 2, context)->AsString() : "r";
   if (!IsMode(mode)) throw EIEException(FormatMessage(kInvalidFileAccess, {mode}));
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string fileName = EvaluateArg(call, 0, context)->AsString();
   IIEValue name = EvaluateArg(call, 1, context);
   std::string logicalName = name->AsString();
@@ -104,7 +104,7 @@ TReadFunction::TReadFunction()
                         " [<logical-name>]", 0, 1) {}
 
 IIEValue TReadFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   IIEValue value = engine.ReadToken(LogicalName(call, context))->ToValue();
   return value ? value : NilValue();
 }
@@ -116,7 +116,7 @@ TReadLineFunction::TReadLineFunction()
                         " [<logical-name>]", 0, 1) {}
 
 IIEValue TReadLineFunction::Execute(TFunctionCall& call, TIEContext& context) {
-  TInferenceEngine& engine = EngineOf(context);
+  IEngineServices& engine = EngineOf(context);
   std::string line = engine.ReadLine(LogicalName(call, context));
   return line.empty() ? EOFValue() : MakeString(line);
 }
