@@ -49,6 +49,8 @@ class VETTORA_API TValue {
   friend bool operator==(const TValue& a, const TValue& b);
 
  private:
+  TValue(TKind kind, std::string text, double number = 0.0, std::vector<TValue> items = {});
+
   TKind FKind = vkNil;
   std::string FText;
   double FNumber = 0.0;

@@ -7,49 +7,27 @@
 
 namespace vettora {
 
+TValue::TValue(TKind kind, std::string text, double number, std::vector<TValue> items)
+    : FKind(kind), FText(std::move(text)), FNumber(number), FItems(std::move(items)) {}
+
 TValue TValue::Atom(std::string name) {
-  TValue v;
-  v.FKind = name.empty() ? vkNil : vkAtom;
-  v.FText = std::move(name);
-  return v;
+  TKind kind = name.empty() ? vkNil : vkAtom;
+  return TValue(kind, std::move(name));
 }
 
-TValue TValue::String(std::string text) {
-  TValue v;
-  v.FKind = vkString;
-  v.FText = std::move(text);
-  return v;
-}
+TValue TValue::String(std::string text) { return TValue(vkString, std::move(text)); }
+TValue TValue::Integer(int32_t number) { return TValue(vkInteger, std::to_string(number), number); }
+TValue TValue::Other(std::string text) { return TValue(vkOther, std::move(text)); }
 
-TValue TValue::Integer(int32_t number) {
-  TValue v;
-  v.FKind = vkInteger;
-  v.FNumber = number;
-  v.FText = std::to_string(number);
-  return v;
-}
-
+// Floats and lists keep the text the engine prints them with.
 TValue TValue::Float(double number) {
-  TValue v;
-  v.FKind = vkFloat;
-  v.FNumber = number;
-  v.FText = ToEngineValue(v)->AsText();
-  return v;
+  return TValue(vkFloat, MakeFloat(number)->AsText(), number);
 }
 
 TValue TValue::List(std::vector<TValue> items) {
-  TValue v;
-  v.FKind = vkList;
-  v.FItems = std::move(items);
-  v.FText = v.AsText();
-  return v;
-}
-
-TValue TValue::Other(std::string text) {
-  TValue v;
-  v.FKind = vkOther;
-  v.FText = std::move(text);
-  return v;
+  TValue list(vkList, "", 0.0, std::move(items));
+  list.FText = ToEngineValue(list)->AsText();
+  return list;
 }
 
 // A float out of the 32-bit range (or NaN) answers 0 rather than being
@@ -60,9 +38,11 @@ int32_t TValue::AsInteger() const {
   return int32_t(FNumber);
 }
 
+// Numbers, lists and other values keep their printed text; nil, atoms and
+// strings are printed as the engine prints them (strings in quotes).
 std::string TValue::AsText() const {
-  if (FKind == vkOther) return FText;
-  return ToEngineValue(*this)->AsText();
+  if (FKind == vkNil || FKind == vkAtom || FKind == vkString) return ToEngineValue(*this)->AsText();
+  return FText;
 }
 
 bool operator==(const TValue& a, const TValue& b) {

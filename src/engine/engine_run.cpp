@@ -6,6 +6,7 @@
 #include "engine/inference_engine.h"
 #include "engine/messages.h"
 #include "matching/activation.h"
+#include "matching/rete_network.h"
 #include "matching/rule.h"
 #include "values/exceptions.h"
 #include "values/format.h"
@@ -83,9 +84,13 @@ void TInferenceEngine::FireNext(int32_t index) {
       PrintOut("", "FIRE " + std::to_string(FRulesFired) + " " + RuleNameOf(*activation) + " " +
                        TokenText(*activation) + "\r\n");
     // A rule that retracts a fact of its own match has left its node by
-    // the time its actions end; it has fired all the same.
-    if (!activation->Fire() && OnRuleFired && activation->Rule())
-      OnRuleFired(*this, *activation->Rule());
+    // the time its actions end, so the network reports nothing; it has
+    // fired all the same -- unless its actions took rules out of the
+    // network, when it may be gone.
+    TRule* rule = activation->Rule();
+    uint64_t removed = FReteNetwork->RulesRemoved();
+    if (!activation->Fire() && OnRuleFired && rule && removed == FReteNetwork->RulesRemoved())
+      OnRuleFired(*this, *rule);
   } catch (...) {
     FFiringActivation = outer;
     FinishFiring(activation);

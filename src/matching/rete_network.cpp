@@ -84,6 +84,7 @@ void TReteNetwork::RemoveRule(TRule& rule) {
   if (it == FRules.end()) return;
   TRuleEntry entry = std::move(it->second);
   FRules.erase(it);
+  ++FRulesRemoved;
   rule.NetworkDetached(this);
   for (auto node = entry.Nodes.rbegin(); node != entry.Nodes.rend(); ++node) {
     (*node)->SetRuleUseCount((*node)->RuleUseCount() - 1);

@@ -83,6 +83,9 @@ class TReteNetwork : public TGGraph {
   // Releases the rule's nodes, last made first; a node no rule uses any
   // more is destroyed (a terminal node with its activations).
   void RemoveRule(TRule& rule);
+  // How many rules have left the network so far: a firing compares it
+  // before and after its actions to know whether its rule may be gone.
+  [[nodiscard]] uint64_t RulesRemoved() const { return FRulesRemoved; }
   [[nodiscard]] bool HasRule(const TRule& rule) const { return FRules.count(&rule) != 0; }
   // The nodes the rule uses, in the order they were made or shared; null
   // when the rule is not compiled.
@@ -147,6 +150,7 @@ class TReteNetwork : public TGGraph {
   TActivationEvent FOnActivation;
   TActivationEvent FOnDeactivation;
   TActivationEvent FOnRuleFired;
+  uint64_t FRulesRemoved = 0;
   std::vector<TPatternMatchNode*> FRoots;
   std::unordered_map<std::string, std::vector<TPatternMatchNode*>> FRootsByName;
   std::unordered_map<const TRule*, TRuleEntry> FRules;

@@ -42,6 +42,8 @@ inline constexpr const char* kPropertyWrongKind =
 inline constexpr const char* kInvalidStoredProperties = "Invalid stored properties: %s";
 inline constexpr const char* kPropertyFileOpen = "Cannot open file \"%s\"";
 inline constexpr const char* kPropertyFileCreate = "Cannot create file \"%s\"";
+inline constexpr const char* kNoFuzzyValueBuilder =
+    "No fuzzy value builder is registered to evaluate the singleton list %s";
 // ---- end of stored properties -----------------------------------------------
 
 }  // namespace vettora

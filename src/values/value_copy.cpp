@@ -10,9 +10,6 @@ namespace vettora {
 
 namespace {
 
-constexpr const char* kNoFuzzyValueBuilder =
-    "No fuzzy value builder is registered to evaluate the singleton list %s";
-
 // Through the fuzzy layer's builder, which every engine registers.
 IIEValue EvaluateSingletons(const TIEValue& value, IEvalContext* context) {
   TFuzzyValueBuilder builder = FuzzyValueBuilder();

@@ -149,6 +149,38 @@ TEST_F(RunTest, FiringEventsAndTheFiringStrength) {
   EXPECT_EQ(Engine.FiringActivation(), nullptr);
 }
 
+// A rule that retracts a fact of its own match takes its activation off
+// the agenda from inside its actions; it has fired all the same, and
+// OnRuleFired says so once, after the actions. A rule whose actions also
+// clear the engine is gone by then, and nothing is reported for it.
+TEST_F(RunTest, ARuleRetractingItsOwnFactIsReportedAsFired) {
+  std::vector<std::string> events;
+  bool clearToo = false;
+  IFunCallBase retractOwn = Action(Engine, "retract-own", [&](TFunctionCall&, TIEContext&) {
+    Engine.Retract(Engine.Facts().IndexOfId(Engine.FiringActivation()->Token()->Fact()->ID()));
+    events.push_back("action");
+    if (clearToo) Engine.Clear();
+    return TrueValue();
+  });
+  auto rule = RuleOnA("r", {retractOwn});
+  Engine.OnRemoveActivation = [&](TObject&, int32_t, TActivation& a) {
+    events.push_back("remove " + a.Token()->FactList());
+  };
+  Engine.OnRuleFired = [&](TObject&, TRule& r) { events.push_back("fired " + r.RuleName()); };
+  AssertA("1");
+  AssertA("2");
+  EXPECT_EQ(Engine.Run(), 2);
+  EXPECT_EQ(events, (std::vector<std::string>{"remove f-2", "action", "fired r", "remove f-1",
+                                              "action", "fired r"}));
+  EXPECT_EQ(Engine.Agenda().Count(), 0);
+
+  events.clear();
+  clearToo = true;
+  AssertA("3");
+  EXPECT_EQ(Engine.Run(), 1);
+  EXPECT_EQ(events, (std::vector<std::string>{"remove f-3", "action"}));
+}
+
 TEST_F(RunTest, AnErrorInsideAFiringFreesItsActivationAndPasses) {
   IFunCallBase fail = Action(
       Engine, "fail", [](TFunctionCall&, TIEContext&) -> IIEValue { throw EIEException("boom"); });
